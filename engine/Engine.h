@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "engine/System.h"
+
+namespace Framework {
+
+// Runs the nine engine systems: one initialisation each, one update each per frame in list order,
+// a Quit broadcast when the game ends, and shutdown in reverse order.
+class Engine {
+public:
+    bool isFullscreen = false;
+    std::vector<std::shared_ptr<System>> systems;
+    SystemTimer frameTimer; // elapsed: this frame's dt
+
+    // Appends the nine global systems in list order.
+    void AddSystems();
+    // False when a system could not start (see System::InitializeFailed); the systems that did
+    // start have then been shut down again.
+    bool Initialize();
+    // One frame: systems, positional sound, camera matrix, F10/F11, buffer swap.
+    void Update();
+    void BroadcastMessage(const SystemMessage& message);
+    // Shuts the systems down from the last to the first, then empties the list.
+    void Shutdown();
+    // Takes this frame's dt from the steady clock.
+    void TickFrameTimer();
+};
+
+extern std::shared_ptr<Engine> engine;
+
+// False once the window has been destroyed; the main loop ends after that frame.
+extern bool appRunning;
+
+// The program's entry: adds, initialises and runs the systems until the game ends.
+// Returns 0, or 1 when the window or the OpenGL context could not be made.
+int RunGame();
+
+} // namespace Framework

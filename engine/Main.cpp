@@ -1,0 +1,3 @@
+#include "engine/Engine.h"
+
+int main(int, char**) { return Framework::RunGame(); }

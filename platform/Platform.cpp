@@ -1,0 +1,318 @@
+#include "platform/Platform.h"
+
+#include <SDL.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "platform/IcoReader.h"
+#include "platform/VirtualKeys.h"
+
+namespace Platform {
+namespace {
+
+SDL_Window* ToSdl(WindowHandle window) { return reinterpret_cast<SDL_Window*>(window); }
+WindowHandle FromSdl(SDL_Window* window) { return reinterpret_cast<WindowHandle>(window); }
+
+bool useInjectedInput = false;
+std::array<bool, 256> injectedKeys{};
+bool activeWindowOverridden = false;
+WindowHandle activeWindowOverride = nullptr;
+bool minimised = false;
+
+// Windows virtual-key code -> SDL key code (SDLK_UNKNOWN where the game has no use for it).
+// Key codes follow the keyboard layout the way virtual keys do.
+const std::array<SDL_Keycode, 256>& KeycodeTable() {
+    static const std::array<SDL_Keycode, 256> table = [] {
+        std::array<SDL_Keycode, 256> t{};
+        t.fill(SDLK_UNKNOWN);
+        t[VK::BACK] = SDLK_BACKSPACE;
+        t[VK::TAB] = SDLK_TAB;
+        t[VK::RETURN] = SDLK_RETURN;
+        t[VK::PAUSE] = SDLK_PAUSE;
+        t[VK::CAPITAL] = SDLK_CAPSLOCK;
+        t[VK::ESCAPE] = SDLK_ESCAPE;
+        t[VK::SPACE] = SDLK_SPACE;
+        t[VK::PRIOR] = SDLK_PAGEUP;
+        t[VK::NEXT] = SDLK_PAGEDOWN;
+        t[VK::END] = SDLK_END;
+        t[VK::HOME] = SDLK_HOME;
+        t[VK::LEFT] = SDLK_LEFT;
+        t[VK::UP] = SDLK_UP;
+        t[VK::RIGHT] = SDLK_RIGHT;
+        t[VK::DOWN] = SDLK_DOWN;
+        t[VK::SNAPSHOT] = SDLK_PRINTSCREEN;
+        t[VK::INSERT] = SDLK_INSERT;
+        t[VK::DELETE_] = SDLK_DELETE;
+        for (int i = 0; i < 10; ++i) t[VK::KEY_0 + i] = SDLK_0 + i;
+        for (int i = 0; i < 26; ++i) t[VK::KEY_A + i] = SDLK_a + i;
+        const SDL_Keycode pad[10] = {SDLK_KP_0, SDLK_KP_1, SDLK_KP_2, SDLK_KP_3, SDLK_KP_4,
+                                     SDLK_KP_5, SDLK_KP_6, SDLK_KP_7, SDLK_KP_8, SDLK_KP_9};
+        for (int i = 0; i < 10; ++i) t[VK::NUMPAD0 + i] = pad[i];
+        t[VK::MULTIPLY] = SDLK_KP_MULTIPLY;
+        t[VK::ADD] = SDLK_KP_PLUS;
+        t[VK::SUBTRACT] = SDLK_KP_MINUS;
+        t[VK::DECIMAL] = SDLK_KP_PERIOD;
+        t[VK::DIVIDE] = SDLK_KP_DIVIDE;
+        const SDL_Keycode functionKeys[12] = {SDLK_F1, SDLK_F2, SDLK_F3, SDLK_F4,  SDLK_F5,  SDLK_F6,
+                                              SDLK_F7, SDLK_F8, SDLK_F9, SDLK_F10, SDLK_F11, SDLK_F12};
+        for (int i = 0; i < 12; ++i) t[VK::F1 + i] = functionKeys[i];
+        t[VK::NUMLOCK] = SDLK_NUMLOCKCLEAR;
+        t[VK::SCROLL] = SDLK_SCROLLLOCK;
+        t[VK::LSHIFT] = SDLK_LSHIFT;
+        t[VK::RSHIFT] = SDLK_RSHIFT;
+        t[VK::LCONTROL] = SDLK_LCTRL;
+        t[VK::RCONTROL] = SDLK_RCTRL;
+        t[VK::LMENU] = SDLK_LALT;
+        t[VK::RMENU] = SDLK_RALT;
+        t[VK::OEM_1] = SDLK_SEMICOLON;
+        t[VK::OEM_PLUS] = SDLK_EQUALS;
+        t[VK::OEM_COMMA] = SDLK_COMMA;
+        t[VK::OEM_MINUS] = SDLK_MINUS;
+        t[VK::OEM_PERIOD] = SDLK_PERIOD;
+        t[VK::OEM_2] = SDLK_SLASH;
+        t[VK::OEM_3] = SDLK_BACKQUOTE;
+        t[VK::OEM_4] = SDLK_LEFTBRACKET;
+        t[VK::OEM_5] = SDLK_BACKSLASH;
+        t[VK::OEM_6] = SDLK_RIGHTBRACKET;
+        t[VK::OEM_7] = SDLK_QUOTE;
+        return t;
+    }();
+    return table;
+}
+
+void SendCodePoints(const char* utf8, const WindowProcedure& procedure) {
+    const auto* s = reinterpret_cast<const unsigned char*>(utf8);
+    while (*s) {
+        uint32_t cp = 0;
+        int extra = 0;
+        if (*s < 0x80) cp = *s;
+        else if ((*s & 0xE0) == 0xC0) cp = *s & 0x1F, extra = 1;
+        else if ((*s & 0xF0) == 0xE0) cp = *s & 0x0F, extra = 2;
+        else if ((*s & 0xF8) == 0xF0) cp = *s & 0x07, extra = 3;
+        else { ++s; continue; }
+        ++s;
+        for (; extra > 0 && (*s & 0xC0) == 0x80; --extra, ++s) cp = (cp << 6) | (*s & 0x3F);
+        if (extra == 0 && cp >= 1 && cp <= 0xFFFF)
+            procedure({MessageType::Char, static_cast<int>(cp), 0});
+    }
+}
+
+} // namespace
+
+bool InitVideo() {
+    // Alt+Tab must not minimise the game, as a Windows window stays up when it loses focus.
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    return SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
+}
+
+void QuitVideo() { SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS); }
+
+std::string LastError() { return SDL_GetError(); }
+
+WindowHandle CreateGameWindow(const std::string& title, int width, int height) {
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
+    SDL_Window* window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, 0, width, height,
+                                          SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN);
+    minimised = false;
+    if (window) SDL_StartTextInput();
+    return FromSdl(window);
+}
+
+void DestroyGameWindow(WindowHandle window) {
+    if (window) SDL_DestroyWindow(ToSdl(window));
+}
+
+Rect GetWindowRect(WindowHandle window) {
+    Rect r;
+    if (!window) return r;
+    SDL_GetWindowPosition(ToSdl(window), &r.left, &r.top);
+    SDL_GetWindowSize(ToSdl(window), &r.width, &r.height);
+    return r;
+}
+
+void EnterDesktopFullscreen(WindowHandle window) {
+    if (window) SDL_SetWindowFullscreen(ToSdl(window), SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+void LeaveFullscreen(WindowHandle window, const Rect& restore) {
+    if (!window) return;
+    SDL_Window* w = ToSdl(window);
+    SDL_SetWindowFullscreen(w, 0);
+    SDL_SetWindowBordered(w, SDL_TRUE);
+    SDL_SetWindowResizable(w, SDL_FALSE);
+    if (restore.width > 0 && restore.height > 0) SDL_SetWindowSize(w, restore.width, restore.height);
+    SDL_SetWindowPosition(w, restore.left, restore.top);
+}
+
+bool IsDesktopFullscreen(WindowHandle window) {
+    return window && (SDL_GetWindowFlags(ToSdl(window)) & SDL_WINDOW_FULLSCREEN_DESKTOP) ==
+                         SDL_WINDOW_FULLSCREEN_DESKTOP;
+}
+
+void GetScreenSize(WindowHandle window, int& width, int& height) {
+    width = 1920;
+    height = 1080;
+    int display = window ? SDL_GetWindowDisplayIndex(ToSdl(window)) : 0;
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(display < 0 ? 0 : display, &mode) == 0 && mode.w > 0 && mode.h > 0) {
+        width = mode.w;
+        height = mode.h;
+    }
+}
+
+void ShowCursor(bool visible) { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
+bool IsCursorVisible() { return SDL_ShowCursor(SDL_QUERY) == SDL_ENABLE; }
+
+void ShowErrorBox(const std::string& caption, const std::string& text, WindowHandle parent) {
+    // Under a test harness nobody is there to close a modal box.
+    const char* quiet = SDL_getenv("HOLLOWTIDE_NO_MESSAGE_BOXES");
+    if ((quiet && *quiet) ||
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), ToSdl(parent)) != 0)
+        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+}
+
+bool LoadWindowIcon(WindowHandle window, const std::string& path, int size, bool apply) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return false;
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    IcoImage image;
+    if (!DecodeIco(bytes, size, image)) return false;
+    if (apply && window) {
+        SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+            image.rgba.data(), image.width, image.height, 32, image.width * 4, SDL_PIXELFORMAT_RGBA32);
+        if (!surface) return false;
+        SDL_SetWindowIcon(ToSdl(window), surface);
+        SDL_FreeSurface(surface);
+    }
+    return true;
+}
+
+void PumpMessages(WindowHandle window, const WindowProcedure& procedure) {
+    SDL_Event event;
+    const Uint32 ownId = window ? SDL_GetWindowID(ToSdl(window)) : 0;
+    while (SDL_PollEvent(&event)) {
+        switch (event.type) {
+        case SDL_QUIT:
+            procedure({MessageType::Destroy});
+            break;
+        case SDL_WINDOWEVENT:
+            if (event.window.windowID != ownId) break;
+            if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
+                procedure({MessageType::Destroy});
+            } else if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED && !minimised) {
+                procedure({MessageType::Size, event.window.data1, event.window.data2});
+            } else if (event.window.event == SDL_WINDOWEVENT_MINIMIZED) {
+                // Windows reports a minimised window as 0 x 0; SDL keeps the old size.
+                minimised = true;
+                procedure({MessageType::Size, 0, 0});
+            } else if (event.window.event == SDL_WINDOWEVENT_RESTORED && minimised) {
+                minimised = false;
+                int w = 0, h = 0;
+                SDL_GetWindowSize(ToSdl(window), &w, &h);
+                procedure({MessageType::Size, w, h});
+            }
+            break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            if (event.key.keysym.scancode < 512)
+                procedure({event.type == SDL_KEYDOWN ? MessageType::KeyDown : MessageType::KeyUp,
+                           static_cast<int>(event.key.keysym.scancode), 0});
+            break;
+        case SDL_TEXTINPUT:
+            SendCodePoints(event.text.text, procedure);
+            break;
+        case SDL_MOUSEMOTION:
+            procedure({MessageType::MouseMove, static_cast<int16_t>(event.motion.x),
+                       static_cast<int16_t>(event.motion.y)});
+            break;
+        case SDL_MOUSEWHEEL: {
+            // A purely sideways scroll is a different message on Windows, which the game never handled.
+            int y = event.wheel.y;
+            if (event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) y = -y;
+            if (y != 0) procedure({MessageType::MouseWheel, y > 0 ? 1 : -1, 0});
+            break;
+        }
+        default:
+            break;
+        }
+    }
+}
+
+bool IsVirtualKeyDown(uint8_t virtualKey) {
+    if (useInjectedInput) return injectedKeys[virtualKey];
+    if (!SDL_WasInit(SDL_INIT_VIDEO)) return false;
+    switch (virtualKey) {
+    case VK::LBUTTON: return (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) != 0;
+    case VK::RBUTTON: return (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_RMASK) != 0;
+    case VK::MBUTTON: return (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_MMASK) != 0;
+    default: break;
+    }
+    SDL_Keycode key = KeycodeTable()[virtualKey];
+    if (key == SDLK_UNKNOWN) return false;
+    SDL_Scancode scancode = SDL_GetScancodeFromKey(key);
+    int count = 0;
+    const Uint8* state = SDL_GetKeyboardState(&count);
+    return scancode > SDL_SCANCODE_UNKNOWN && scancode < count && state[scancode] != 0;
+}
+
+WindowHandle GetActiveWindow() {
+    if (activeWindowOverridden) return activeWindowOverride;
+    if (!SDL_WasInit(SDL_INIT_VIDEO)) return nullptr;
+    return FromSdl(SDL_GetKeyboardFocus());
+}
+
+GLContextHandle CreateGLContext(WindowHandle window) {
+    if (!window) return nullptr;
+    // 3.1 with no profile bit, as the game always asked for; the driver may hand back more.
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_FLAGS, 0);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, 0);
+    SDL_GLContext context = SDL_GL_CreateContext(ToSdl(window));
+    if (!context) {
+        SDL_GL_ResetAttributes();
+        SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+        SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+        context = SDL_GL_CreateContext(ToSdl(window));
+    }
+    if (context) {
+        SDL_GL_MakeCurrent(ToSdl(window), context);
+        // The per-frame steps of the game were tuned at 60 Hz with vsync on.
+        SDL_GL_SetSwapInterval(1);
+    }
+    return context;
+}
+
+void DeleteGLContext(GLContextHandle context) {
+    if (context) SDL_GL_DeleteContext(static_cast<SDL_GLContext>(context));
+}
+
+void SwapWindow(WindowHandle window) {
+    if (window) SDL_GL_SwapWindow(ToSdl(window));
+}
+
+bool HasCurrentGLContext() { return SDL_GL_GetCurrentContext() != nullptr; }
+
+void* GetGLProcAddress(const char* name) { return SDL_GL_GetProcAddress(name); }
+
+namespace Testing {
+void UseInjectedInput(bool enabled) { useInjectedInput = enabled; }
+void InjectKey(uint8_t virtualKey, bool down) { injectedKeys[virtualKey] = down; }
+void ReleaseAllInjectedKeys() { injectedKeys.fill(false); }
+void SetActiveWindowOverride(bool enabled, WindowHandle window) {
+    activeWindowOverridden = enabled;
+    activeWindowOverride = window;
+}
+} // namespace Testing
+
+} // namespace Platform

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// The one door to the operating system. Everything above this layer speaks in the terms the game
+// was designed with (a window handle, virtual-key codes, "the active window", a window procedure);
+// only the files in this folder know that SDL2 sits underneath.
+namespace Platform {
+
+struct WindowTag;
+using WindowHandle = WindowTag*; // empty (nullptr) when there is no window
+using GLContextHandle = void*;
+
+struct Rect {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+// Video and events. InitVideo prints nothing; LastError() says why it failed.
+bool InitVideo();
+void QuitVideo();
+std::string LastError();
+
+// A captioned, non-resizable window with an OpenGL surface; nullptr on failure.
+WindowHandle CreateGameWindow(const std::string& title, int width, int height);
+void DestroyGameWindow(WindowHandle window);
+
+// Client position and size (what leaving full screen restores).
+Rect GetWindowRect(WindowHandle window);
+// Borderless, the size of the screen the window is on; the desktop mode is never changed.
+void EnterDesktopFullscreen(WindowHandle window);
+void LeaveFullscreen(WindowHandle window, const Rect& restore);
+bool IsDesktopFullscreen(WindowHandle window);
+// Size of the desktop the window is on (1920 x 1080 when it cannot be asked).
+void GetScreenSize(WindowHandle window, int& width, int& height);
+
+void ShowCursor(bool visible);
+bool IsCursorVisible();
+// An error box; without a display the text goes to standard error instead.
+void ShowErrorBox(const std::string& caption, const std::string& text, WindowHandle parent);
+// Loads the entry of `size` pixels from an .ico file. With `apply` it also becomes the window's icon.
+bool LoadWindowIcon(WindowHandle window, const std::string& path, int size, bool apply);
+
+// What the window procedure receives. Sizes and positions are client pixels.
+enum class MessageType { Destroy, Size, KeyDown, KeyUp, Char, MouseMove, MouseWheel };
+struct WindowMessage {
+    MessageType type = MessageType::Destroy;
+    int a = 0; // Size: width; KeyDown/KeyUp: scan code (below 512); Char: code point; MouseMove: x; MouseWheel: +1 or -1
+    int b = 0; // Size: height; MouseMove: y
+};
+using WindowProcedure = std::function<void(const WindowMessage&)>;
+
+// Drains the event queue, handing each message to `procedure` (the window procedure).
+void PumpMessages(WindowHandle window, const WindowProcedure& procedure);
+
+// Keyboard and mouse buttons by Windows virtual-key code (VK_*), read from the live state the last
+// pump left behind. Codes the table does not know are never down.
+bool IsVirtualKeyDown(uint8_t virtualKey);
+// The window with keyboard focus, or nullptr.
+WindowHandle GetActiveWindow();
+
+// OpenGL 3.1 is asked for first, with a legacy context as the fallback; nullptr on failure.
+GLContextHandle CreateGLContext(WindowHandle window);
+void DeleteGLContext(GLContextHandle context);
+void SwapWindow(WindowHandle window);
+bool HasCurrentGLContext();
+void* GetGLProcAddress(const char* name);
+
+// Test hooks: scripted key state and a scripted answer to "which window is active".
+namespace Testing {
+void UseInjectedInput(bool enabled); // while enabled, only injected keys are ever down
+void InjectKey(uint8_t virtualKey, bool down);
+void ReleaseAllInjectedKeys();
+void SetActiveWindowOverride(bool enabled, WindowHandle window);
+} // namespace Testing
+
+} // namespace Platform
