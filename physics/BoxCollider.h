@@ -1,0 +1,29 @@
+#pragma once
+
+#include "objects/Component.h"
+#include "objects/Math.h"
+
+// An axis-aligned box around its object, sized relative to the object's Transform. Gameplay asks
+// whether two boxes overlap; there is no automatic collision response.
+class BoxCollider : public Component {
+public:
+    BoxCollider();
+    // The box relative to the Transform scale; z is 0 (the default camera uses 1920 by 1080).
+    BoxCollider(float x, float y);
+
+    std::string GetTypeName() override { return "BoxCollider"; }
+    bool Serialize(Serializer& serializer) override;
+    bool Deserialize(Serializer& serializer) override;
+
+    vec3 GetMin() const { return min; }
+    vec3 GetMax() const { return max; }
+
+    vec3 min;                           // lower-left corner, world pixels, z 1
+    vec3 max;                           // upper-right corner, world pixels, z 1
+    vec3 scale{1, 1, 1};                // relative to the Transform scale
+    vec3 size{1, 1, 1};                 // world size in pixels
+    bool debugLine = false;             // draw this box's outline
+    bool ghosted = false;               // the player walks through it
+    bool interactable = false;          // touching it offers the player an interaction
+    bool toBeAddedInteractable = false; // joins InteractableObjects when its level loads
+};
