@@ -75,19 +75,24 @@ void Engine::Shutdown() {
     systems.clear();
 }
 
-int RunGame() {
-    engine->AddSystems();
-    if (!engine->Initialize()) return 1;
-    engine->frameTimer.last = engine->frameTimer.current;
+void RunMainLoop(Engine& game) {
+    // The first frame's dt spans all of start-up, from the engine's construction on.
+    game.frameTimer.last = game.frameTimer.current;
     while (appRunning) {
-        engine->TickFrameTimer();
-        engine->Update();
+        game.TickFrameTimer();
+        game.Update();
         if (windowSystem->quitRequested) {
-            engine->BroadcastMessage({Quit});
+            game.BroadcastMessage({Quit});
             break;
         }
     }
-    engine->Shutdown();
+    game.Shutdown();
+}
+
+int RunGame() {
+    engine->AddSystems();
+    if (!engine->Initialize()) return 1;
+    RunMainLoop(*engine);
     return 0;
 }
 

@@ -34,6 +34,9 @@ extern std::shared_ptr<Engine> engine;
 // False once the window has been destroyed; the main loop ends after that frame.
 extern bool appRunning;
 
+// Runs frames until the window is destroyed or a quit is requested, then shuts the systems down.
+void RunMainLoop(Engine& game);
+
 // The program's entry: adds, initialises and runs the systems until the game ends.
 // Returns 0, or 1 when the window or the OpenGL context could not be made.
 int RunGame();

@@ -17,6 +17,7 @@ constexpr int defaultHeight = 1080;
 const char* const defaultTitle = "Hollowtide";
 // A title longer than this is cut; it is only a caption and the window manager's name.
 constexpr size_t maxTitleLength = 64;
+constexpr int maxSize = 16384;
 } // namespace
 
 void WindowSystem::ReadSettings(const std::string& path) {
@@ -24,20 +25,22 @@ void WindowSystem::ReadSettings(const std::string& path) {
     height = defaultHeight;
     title = defaultTitle;
     if (settingsFile.OpenRead(path)) {
-        // A value that cannot be read, or a size below one pixel, keeps its default; the player's
-        // file is never rewritten.
-        int readWidth = 0, readHeight = 0;
+        // A value that cannot be read, or a size outside 1..16384 pixels, keeps its default; the
+        // player's file is never rewritten. After a failed read every later one fails too.
+        bool complete = true;
+        int value = 0;
+        if (settingsFile.ReadInt(value) && value >= 1 && value <= maxSize) width = value;
+        else complete = false;
+        if (settingsFile.ReadInt(value) && value >= 1 && value <= maxSize) height = value;
+        else complete = false;
         std::string word;
-        bool complete = settingsFile.ReadInt(readWidth) && settingsFile.ReadInt(readHeight) &&
-                        settingsFile.ReadWord(word);
+        if (settingsFile.ReadWord(word)) title = word.substr(0, maxTitleLength);
+        else complete = false;
         settingsFile.Close();
-        if (readWidth >= 1) width = readWidth;
-        if (readHeight >= 1) height = readHeight;
-        if (!word.empty()) title = word.substr(0, maxTitleLength);
-        if (!complete || readWidth < 1 || readHeight < 1)
-            std::printf("%s: expected a width and a height of at least 1 and a one-word title; "
+        if (!complete)
+            std::printf("%s: expected a width and a height of 1 to %d pixels and a one-word title; "
                         "using the defaults for the rest\n",
-                        path.c_str());
+                        path.c_str(), maxSize);
         return;
     }
     if (settingsFile.OpenWrite(path)) {

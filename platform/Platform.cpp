@@ -106,7 +106,16 @@ void SendCodePoints(const char* utf8, const WindowProcedure& procedure) {
 bool InitVideo() {
     // Alt+Tab must not minimise the game, as a Windows window stays up when it loses focus.
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-    return SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
+    // With no display SDL falls back to drawing off screen: a game nobody can see or close.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    if (driver && SDL_strcmp(driver, "offscreen") == 0 && !(asked && *asked)) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+        SDL_SetError("no display found (set DISPLAY or WAYLAND_DISPLAY)");
+        return false;
+    }
+    return true;
 }
 
 void QuitVideo() { SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS); }

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+#include "engine/Engine.h"
+#include "engine/WindowSystem.h"
+#include "graphics/GraphicsSystem.h"
+#include "input/InputSystem.h"
+#include "platform/Platform.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/Sandbox.h"
+
+using namespace Framework;
+
+namespace {
+
+bool HasDisplay() { return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY"); }
+
+// A real game window (800 x 600 when windowed) with its OpenGL context, under whatever display the
+// tests run on (Xvfb with a window manager in scripts/test).
+class RealWindowTest : public ::testing::Test {
+protected:
+    std::unique_ptr<Sandbox> box;
+
+    void SetUp() override {
+        if (!HasDisplay()) GTEST_SKIP() << "no display";
+        box = std::make_unique<Sandbox>();
+        box->WriteResource("init.ini", "800 600 Hollowtide\n");
+        engine->isFullscreen = false;
+        windowSystem->Initialize();
+        ASSERT_NE(windowSystem->hwnd, nullptr);
+        graphicsSystem->Initialize();
+        ASSERT_NE(graphicsSystem->renderContext, nullptr);
+        engine->systems = {inputSystem};
+        Settle();
+    }
+    void TearDown() override {
+        Platform::Testing::ReleaseAllInjectedKeys();
+        Platform::Testing::UseInjectedInput(false);
+        Platform::Testing::SetActiveWindowOverride(false, nullptr);
+        for (auto& entry : KeyTable) entry.armed = true;
+        engine->systems.clear();
+        if (windowSystem->hwnd) {
+            graphicsSystem->Shutdown();
+            windowSystem->Shutdown();
+        }
+        engine->isFullscreen = false;
+        appRunning = true;
+    }
+    // Lets the window manager answer: a few frames of message pumping.
+    void Settle() {
+        for (int i = 0; i < 25; ++i) {
+            windowSystem->Update(0.016f);
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
+    void FrameWithKeys(std::initializer_list<int> held) {
+        Platform::Testing::UseInjectedInput(true);
+        Platform::Testing::SetActiveWindowOverride(true, windowSystem->hwnd);
+        Platform::Testing::ReleaseAllInjectedKeys();
+        for (int key : held) Platform::Testing::InjectKey(KeyTable[key].vk, true);
+        engine->Update();
+    }
+};
+
+TEST_F(RealWindowTest, StartsFullScreenAndComesBackToItsSavedRectangle) {
+    int screenW = 0, screenH = 0;
+    Platform::GetScreenSize(windowSystem->hwnd, screenW, screenH);
+    EXPECT_TRUE(engine->isFullscreen);
+    EXPECT_TRUE(Platform::IsDesktopFullscreen(windowSystem->hwnd));
+    EXPECT_EQ(windowSystem->width, screenW);
+    EXPECT_EQ(windowSystem->height, screenH);
+    EXPECT_FALSE(Platform::IsCursorVisible());
+    EXPECT_EQ(windowSystem->savedWidth, 800);
+    EXPECT_EQ(windowSystem->savedHeight, 600);
+
+    windowSystem->SetFullscreen(false);
+    Settle();
+    Platform::Rect r = Platform::GetWindowRect(windowSystem->hwnd);
+    EXPECT_FALSE(Platform::IsDesktopFullscreen(windowSystem->hwnd));
+    EXPECT_EQ(r.width, 800);
+    EXPECT_EQ(r.height, 600);
+    EXPECT_EQ(windowSystem->width, 800);
+    EXPECT_EQ(windowSystem->height, 600);
+    EXPECT_TRUE(Platform::IsCursorVisible());
+
+    // Asking for the state the window is already in changes nothing.
+    windowSystem->SetFullscreen(false);
+    EXPECT_TRUE(Platform::IsCursorVisible());
+    EXPECT_FALSE(engine->isFullscreen);
+
+    windowSystem->SetFullscreen(true);
+    Settle();
+    EXPECT_TRUE(Platform::IsDesktopFullscreen(windowSystem->hwnd));
+    EXPECT_EQ(Platform::GetWindowRect(windowSystem->hwnd).width, screenW);
+}
+
+TEST_F(RealWindowTest, HoldingF11SwitchesOnceAndF10WithF11EndsFullScreen) {
+    FrameWithKeys({Key::F11});
+    EXPECT_FALSE(engine->isFullscreen);
+    windowSystem->SetFullscreen(true);
+    for (int frame = 0; frame < 5; ++frame) FrameWithKeys({Key::F11}); // still held: no second switch
+    EXPECT_TRUE(engine->isFullscreen);
+
+    FrameWithKeys({});
+    FrameWithKeys({Key::F10, Key::F11}); // windowed, then full screen again, in that order
+    EXPECT_TRUE(engine->isFullscreen);
+    EXPECT_FALSE(KeyTable[Key::F10].armed);
+    EXPECT_FALSE(KeyTable[Key::F11].armed);
+}
+
+TEST_F(RealWindowTest, FullScreenKeysDoNothingWhileAnotherWindowIsActive) {
+    Platform::Testing::UseInjectedInput(true);
+    Platform::Testing::SetActiveWindowOverride(true, nullptr);
+    Platform::Testing::InjectKey(KeyTable[Key::F11].vk, true);
+    engine->Update();
+    EXPECT_TRUE(engine->isFullscreen);
+}
+
+TEST(GameProcess, ClosingTheGameExitsCleanlyAndLeavesALogFile) {
+    if (!HasDisplay()) GTEST_SKIP() << "no display";
+    if (!std::filesystem::exists(GameBinary())) GTEST_SKIP() << "game binary not built";
+    Sandbox box;
+    box.CopyResource("SerializedKeys.txt");
+    box.CopyResource("KeyboardActionMap.txt");
+    ChildProcess game(GameBinary(), (box.root() / "run").string(), {{"HOLLOWTIDE_NO_MESSAGE_BOXES", "1"}});
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    ASSERT_TRUE(game.IsRunning()) << game.Errors();
+    // SDL turns a termination request into the same quit event as the window's close box.
+    game.Signal(SIGTERM);
+    ASSERT_TRUE(game.WaitForExit(20)) << "the game did not stop";
+    EXPECT_EQ(game.exitCode(), 0) << game.Errors();
+    EXPECT_NE(game.Output().find("Using OpenGL: "), std::string::npos);
+    EXPECT_EQ(box.ReadResource("init.ini"), "1920\n1080\nHollowtide\n");
+    int logs = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(box.root() / "Logs"))
+        logs += entry.path().extension() == ".txt";
+    EXPECT_EQ(logs, 1);
+}
+
+} // namespace
