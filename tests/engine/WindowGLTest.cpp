@@ -127,6 +127,7 @@ TEST(GameProcess, ClosingTheGameExitsCleanlyAndLeavesALogFile) {
     Sandbox box;
     box.CopyResource("SerializedKeys.txt");
     box.CopyResource("KeyboardActionMap.txt");
+    box.CopyResource("icon_small.ico"); // the big icon is missing: a message, and the game runs on
     ChildProcess game(GameBinary(), (box.root() / "run").string(), {{"HOLLOWTIDE_NO_MESSAGE_BOXES", "1"}});
     std::this_thread::sleep_for(std::chrono::seconds(2));
     ASSERT_TRUE(game.IsRunning()) << game.Errors();
@@ -135,6 +136,8 @@ TEST(GameProcess, ClosingTheGameExitsCleanlyAndLeavesALogFile) {
     ASSERT_TRUE(game.WaitForExit(20)) << "the game did not stop";
     EXPECT_EQ(game.exitCode(), 0) << game.Errors();
     EXPECT_NE(game.Output().find("Using OpenGL: "), std::string::npos);
+    EXPECT_NE(game.Errors().find("Could not load big icon!"), std::string::npos) << game.Errors();
+    EXPECT_EQ(game.Errors().find("Could not load small icon!"), std::string::npos) << game.Errors();
     EXPECT_EQ(box.ReadResource("init.ini"), "1920\n1080\nHollowtide\n");
     int logs = 0;
     for (const auto& entry : std::filesystem::directory_iterator(box.root() / "Logs"))
