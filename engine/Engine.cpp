@@ -6,6 +6,7 @@
 #include "engine/LoggingSystem.h"
 #include "engine/Random.h"
 #include "engine/WindowSystem.h"
+#include "graphics/Camera.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/TextureSystem.h"
 #include "input/InputSystem.h"
@@ -58,6 +59,8 @@ void Engine::Update() {
     for (auto& system : systems) system->Update(dt);
 
     if (sceneSystem->currentScene == 2) audioSystem->UpdatePositionalVolumes();
+
+    camera->RebuildMatrix();
 
     // Full-screen keys share the one-shot latch with the rest of the game: holding a key switches once.
     if (inputSystem->IsKeyTriggered(Key::F11)) windowSystem->SetFullscreen(false);

@@ -5,15 +5,27 @@
 #include <cstdio>
 
 #include "engine/WindowSystem.h"
+#include "graphics/Camera.h"
+#include "graphics/ShapeTool.h"
+#include "objects/GameObject.h"
+#include "objects/Transform.h"
+#include "scenes/SceneSystem.h"
 
 namespace Framework {
 
 std::shared_ptr<GraphicsSystem> graphicsSystem = std::make_shared<GraphicsSystem>();
 
+namespace {
+constexpr int editorSceneId = 4;
+constexpr int fallbackWidth = 1920;
+constexpr int fallbackHeight = 1080;
+} // namespace
+
 bool GraphicsSystem::CreateContext() {
     renderContext = Platform::CreateGLContext(windowSystem->hwnd);
     if (!renderContext) {
-        std::fprintf(stderr, "Hollowtide: cannot create an OpenGL context: %s\n", Platform::LastError().c_str());
+        std::fprintf(stderr, "Hollowtide: cannot create an OpenGL context: %s\n",
+                     Platform::LastError().c_str());
         return false;
     }
     glewExperimental = GL_TRUE;
@@ -35,12 +47,62 @@ bool GraphicsSystem::CreateContext() {
 
 void GraphicsSystem::Initialize() {
     if (!windowSystem->hwnd) return;
-    CreateContext();
+    if (!CreateContext()) return;
+    BuildMatrices(windowSystem->width, windowSystem->height);
+    editorCameraInactive = true;
+}
+
+void GraphicsSystem::BuildMatrices(int width, int height) {
+    // A minimised start reports 0 x 0; content is laid out for a full-HD view.
+    if (width <= 0 || height <= 0) {
+        width = fallbackWidth;
+        height = fallbackHeight;
+    }
+    baseView = lookAt({0.0f, 0.0f, 100.0f}, {0.0f, 0.0f, -1.0f}, {0.0f, 1.0f, 0.0f});
+    projection = orthographic(-width / 2.0f, width / 2.0f, -height / 2.0f, height / 2.0f, 1.0f, 1000.0f);
+    view = baseView;
 }
 
 void GraphicsSystem::Shutdown() {
+    // Everything made in this context goes before it; at program exit there is no context left.
+    if (renderContext) {
+        shapeTool->Release();
+        if (quadMesh) quadMesh->Release();
+    }
+    quadMesh.reset();
     Platform::DeleteGLContext(renderContext);
     renderContext = nullptr;
+}
+
+QuadMesh* GraphicsSystem::GetQuadMesh() {
+    if (!quadMesh && renderContext) {
+        quadMesh = std::make_unique<QuadMesh>();
+        quadMesh->Create();
+    }
+    return quadMesh.get();
+}
+
+mat4 GraphicsSystem::CameraMatrix() const {
+    if (!editorCameraInactive && sceneSystem->currentScene == editorSceneId) return camera->GetMatrix();
+    GameObjectRef cameraObject = FindObjectByName("Camera");
+    std::shared_ptr<Transform> transform = cameraObject ? cameraObject->GetComponent<Transform>() : nullptr;
+    return transform ? transform->GetCameraMatrix() : identity();
+}
+
+void GraphicsSystem::RenderFrame() {
+    timer.Start();
+    if (renderContext) {
+        glViewport(0, 0, windowSystem->width, windowSystem->height);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        // Serves the next frame's clear.
+        glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+        glLoadIdentity();
+    }
+    view = baseView * CameraMatrix();
+    if (std::shared_ptr<Scene> scene = sceneSystem->GetCurrentScene()) scene->Draw(projection, view);
+    timer.Stop();
 }
 
 } // namespace Framework

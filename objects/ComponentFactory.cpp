@@ -1,5 +1,6 @@
 #include "objects/ComponentFactory.h"
 
+#include "graphics/Sprite.h"
 #include "objects/Transform.h"
 #include "physics/BoxCollider.h"
 
@@ -18,6 +19,7 @@ struct FactoryRow {
 // editor's list and the level reader with its row here (and its #include above).
 const FactoryRow factoryTable[] = {
     {"Transform", Make<Transform>},
+    {"Sprite", Make<Sprite>},
     {"BoxCollider", Make<BoxCollider>},
 };
 

@@ -1,16 +1,102 @@
 #include "scenes/SceneSystem.h"
 
+#include <GL/glew.h>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "graphics/GraphicsSystem.h"
+#include "objects/GameObject.h"
+#include "objects/Transform.h"
+#include "scenes/Editor.h"
+#include "scenes/Level.h"
+#include "scenes/Loading.h"
+#include "scenes/Menu.h"
+#include "scenes/Splash.h"
+
 namespace Framework {
 
 std::shared_ptr<SceneSystem> sceneSystem = std::make_shared<SceneSystem>();
 
 void SceneSystem::HandleMessage(const SystemMessage& message) {
-    if (message.id == Quit) nextScene = 6;
+    if (message.id != Quit) return;
+    nextScene = QuitScene;
+    if (std::shared_ptr<Scene> scene = GetCurrentScene()) scene->Unload();
 }
 
-void SceneSystem::Update(float) {
+void SceneSystem::Initialize() {
+    scenes.clear();
+    scenes[SplashScene] = std::make_shared<Splash>();
+    scenes[MenuScene] = std::make_shared<Menu>();
+    scenes[LoadingScene] = std::make_shared<Loading>();
+    scenes[LevelScene] = std::make_shared<Level>();
+    scenes[EditorScene] = std::make_shared<Editor>();
+    scenes[RestartScene] = std::make_shared<Scene>(RestartScene);
+    scenes[QuitScene] = std::make_shared<Scene>(QuitScene);
+    currentScene = SplashScene;
+    nextScene = NoScene;
+    previousScene = NoScene;
+
+    if (graphicsSystem->renderContext) {
+        glShadeModel(GL_SMOOTH);
+        glClearDepth(1.0);
+        glEnable(GL_DEPTH_TEST);
+        glDepthFunc(GL_LESS);
+        glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    }
+}
+
+std::shared_ptr<Scene> SceneSystem::GetCurrentScene() const {
+    auto found = scenes.find(currentScene);
+    return found == scenes.end() ? nullptr : found->second;
+}
+
+void SceneSystem::Update(float dt) {
     timer.Start();
+    std::shared_ptr<Scene> scene = GetCurrentScene();
+    if (currentScene != QuitScene && scene) {
+        if (currentScene != previousScene) {
+            if (currentScene == RestartScene) {
+                currentScene = previousScene;
+                scene = GetCurrentScene();
+            } else {
+                scene->Load();
+                previousScene = currentScene;
+            }
+            nextScene = currentScene;
+            if (scene) scene->Initialize();
+        }
+
+        if (scene && currentScene == nextScene) {
+            scene->Update(isPaused ? 0.0f : dt);
+            SortByDrawDepth(GameObjectList);
+            graphicsSystem->RenderFrame();
+        }
+
+        // A request for an id with no scene behind it is dropped: the current scene keeps running.
+        if (scenes.find(nextScene) == scenes.end()) nextScene = currentScene;
+        if (scene && currentScene != nextScene && nextScene != RestartScene) scene->Unload();
+
+        previousScene = currentScene;
+        currentScene = nextScene;
+    }
     timer.Stop();
 }
 
 } // namespace Framework
+
+void SortByDrawDepth(std::vector<std::shared_ptr<GameObject>>& objects) {
+    // Keys are read once per object, not once per comparison.
+    std::vector<std::pair<float, std::shared_ptr<GameObject>>> keyed;
+    keyed.reserve(objects.size());
+    for (auto& object : objects) {
+        std::shared_ptr<Transform> transform = object ? object->GetComponent<Transform>() : nullptr;
+        float z = transform ? transform->position.z : 0.0f;
+        if (std::isnan(z)) z = 0.0f;
+        keyed.emplace_back(z, std::move(object));
+    }
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 0; i < objects.size(); ++i) objects[i] = std::move(keyed[i].second);
+}

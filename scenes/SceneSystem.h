@@ -1,26 +1,48 @@
 #pragma once
 
+#include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/System.h"
+#include "scenes/Scene.h"
+
+class GameObject;
 
 namespace Framework {
 
-// Scene ids: 0 splash, 1 menu, 2 level, 3 loading, 4 editor, 5 restart, 6 quit; 7 means none.
+// Owns one instance of every scene and runs exactly one of them. Other code requests a switch by
+// writing `nextScene` and pauses the game by writing `isPaused`. A switch takes two passes: the old
+// scene unloads at the end of the pass that requested it, the new one loads, initialises and
+// updates in the next pass.
 class SceneSystem : public System {
 public:
-    int currentScene = 0;
-    int nextScene = 7;
-    int previousScene = 7;
-    bool isPaused = false;
+    std::map<int32_t, std::shared_ptr<Scene>> scenes;
+    int32_t currentScene = SplashScene;
+    int32_t nextScene = NoScene;
+    int32_t previousScene = NoScene;
+    bool isPaused = false; // the current scene still updates (with dt 0), sorts and draws
 
+    // Quit: nextScene becomes 6 and the current scene unloads.
     void HandleMessage(const SystemMessage& message) override;
+    // Builds the registry (a fresh scene object per id), starts at the splash and sets the fixed
+    // OpenGL state.
+    void Initialize() override;
     void Update(float dt) override;
     std::string GetName() override { return "Scene System"; }
     void Shutdown() override {}
+
+    // The scene registered under currentScene; empty when there is none.
+    std::shared_ptr<Scene> GetCurrentScene() const;
 };
 
 extern std::shared_ptr<SceneSystem> sceneSystem;
 
 } // namespace Framework
+
+// Reorders objects by the z of their Transform position, smallest first (drawn first, so behind).
+// Equal z keeps list order. An object without a Transform, or with a z that is not a number, sorts
+// as z 0.
+void SortByDrawDepth(std::vector<std::shared_ptr<GameObject>>& objects);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "scenes/Scene.h"
+
+// The playable level.
+class Level : public Scene {
+public:
+    Level() : Scene(LevelScene) {}
+};

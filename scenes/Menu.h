@@ -1,0 +1,9 @@
+#pragma once
+
+#include "scenes/Scene.h"
+
+// The main menu.
+class Menu : public Scene {
+public:
+    Menu() : Scene(MenuScene) {}
+};
