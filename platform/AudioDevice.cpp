@@ -185,6 +185,12 @@ void FreeSound(SoundHandle sound) {
     delete sound;
 }
 
+float GetSoundSeconds(SoundHandle sound) {
+    if (!sound) return 0.0f;
+    constexpr float bytesPerSecond = kOutputRate * kOutputChannels * sizeof(int16_t);
+    return static_cast<float>(sound->chunk->alen) / bytesPerSecond;
+}
+
 ChannelHandle PlayOnChannel(SoundHandle sound, bool loop, ChannelGroup group) {
     if (!device.open || !sound) return {};
     int channel = FindFreeChannel();

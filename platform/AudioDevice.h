@@ -28,6 +28,8 @@ using SoundHandle = SoundData*; // nullptr: no sound
 // nullptr when the device is closed, the file is missing or it is not audio (LastError() says why).
 SoundHandle LoadSound(const std::string& path);
 void FreeSound(SoundHandle sound);
+// Playing time of a loaded sound in seconds; 0 for nullptr.
+float GetSoundSeconds(SoundHandle sound);
 
 // One play of a sound. The serial tells this play apart from every later play on the same mixing
 // channel, so a handle kept after its sound ended or was replaced never touches the newer sound.
