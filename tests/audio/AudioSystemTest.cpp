@@ -365,3 +365,22 @@ TEST_F(AudioSystemTest, WithoutASoundDeviceTheRecordsStillKeepTime) {
     audio.StopAll();
     EXPECT_TRUE(Effect("chase").finished);
 }
+
+TEST(AudioShippedListsTest, EveryShippedSoundLoadsWithoutComplaint) {
+    Sandbox sandbox;
+    sandbox.CopyResource("Sound");
+    sandbox.CopyResource("BGM");
+    AudioSystem audio;
+    testing::internal::CaptureStdout();
+    audio.Initialize();
+    const std::string out = testing::internal::GetCapturedStdout();
+    ASSERT_TRUE(Platform::IsAudioDeviceOpen());
+    EXPECT_EQ(out, "");
+    EXPECT_FALSE(audio.sounds.empty());
+    EXPECT_FALSE(audio.bgms.empty());
+    for (const auto& entry : audio.sounds)
+        EXPECT_GT(Platform::GetSoundSeconds(entry.second), 0.0f) << entry.first;
+    for (const auto& entry : audio.bgms)
+        EXPECT_GT(Platform::GetSoundSeconds(entry.second), 0.0f) << entry.first;
+    audio.Shutdown();
+}
