@@ -1,0 +1,43 @@
+#!/usr/bin/env python3
+"""Writes the SVG of every image and renders it into Resources/Arts with rsvg-convert.
+
+Usage: build.py [name.png ...]   (no names: everything)"""
+import os
+import subprocess
+import sys
+import tempfile
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+
+from svg import doc  # noqa: E402
+import catalogue  # noqa: E402
+
+ARTS = os.path.abspath(os.path.join(HERE, "..", "..", "Resources", "Arts"))
+
+
+def main():
+    table = catalogue.images()
+    wanted = sys.argv[1:]
+    unknown = [n for n in wanted if n not in table]
+    if unknown:
+        raise SystemExit("build-art: unknown image(s): %s" % " ".join(unknown))
+    os.makedirs(ARTS, exist_ok=True)
+    work = tempfile.mkdtemp(prefix="hollowtide-art-")
+    for name in sorted(table):
+        if wanted and name not in wanted:
+            continue
+        source = table[name]
+        if isinstance(source, str):  # a hand-written SVG under src/
+            svg_path = os.path.join(HERE, "src", source)
+        else:
+            w, h, body, defs = source()
+            svg_path = os.path.join(work, name.replace(".png", ".svg"))
+            with open(svg_path, "w") as f:
+                f.write(doc(w, h, body, defs))
+        print("  Arts/" + name, flush=True)
+        subprocess.run(["rsvg-convert", svg_path, "-o", os.path.join(ARTS, name)], check=True)
+
+
+if __name__ == "__main__":
+    main()
