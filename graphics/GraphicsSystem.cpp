@@ -16,7 +16,6 @@ namespace Framework {
 std::shared_ptr<GraphicsSystem> graphicsSystem = std::make_shared<GraphicsSystem>();
 
 namespace {
-constexpr int editorSceneId = 4;
 constexpr int fallbackWidth = 1920;
 constexpr int fallbackHeight = 1080;
 } // namespace
@@ -83,7 +82,7 @@ QuadMesh* GraphicsSystem::GetQuadMesh() {
 }
 
 mat4 GraphicsSystem::CameraMatrix() const {
-    if (!editorCameraInactive && sceneSystem->currentScene == editorSceneId) return camera->GetMatrix();
+    if (!editorCameraInactive && sceneSystem->currentScene == SceneEditor) return camera->GetMatrix();
     GameObjectRef cameraObject = FindObjectByName("Camera");
     std::shared_ptr<Transform> transform = cameraObject ? cameraObject->GetComponent<Transform>() : nullptr;
     return transform ? transform->GetCameraMatrix() : identity();

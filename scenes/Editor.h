@@ -5,5 +5,5 @@
 // The level editor; no path of the game enters it.
 class Editor : public Scene {
 public:
-    Editor() : Scene(EditorScene) {}
+    Editor() : Scene(SceneEditor) {}
 };

@@ -5,5 +5,5 @@
 // The playable level.
 class Level : public Scene {
 public:
-    Level() : Scene(LevelScene) {}
+    Level() : Scene(SceneLevel) {}
 };

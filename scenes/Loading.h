@@ -5,5 +5,5 @@
 // The loading screen shown before each level.
 class Loading : public Scene {
 public:
-    Loading() : Scene(LoadingScene) {}
+    Loading() : Scene(SceneLoading) {}
 };

@@ -5,5 +5,5 @@
 // The main menu.
 class Menu : public Scene {
 public:
-    Menu() : Scene(MenuScene) {}
+    Menu() : Scene(SceneMenu) {}
 };

@@ -6,14 +6,14 @@
 
 // Scene ids. 5 re-initialises the previous scene, 6 ends the game; 7 means "no scene yet".
 enum SceneId : int32_t {
-    SplashScene = 0,
-    MenuScene = 1,
-    LevelScene = 2,
-    LoadingScene = 3,
-    EditorScene = 4,
-    RestartScene = 5,
-    QuitScene = 6,
-    NoScene = 7,
+    SceneSplash = 0,
+    SceneMenu = 1,
+    SceneLevel = 2,
+    SceneLoading = 3,
+    SceneEditor = 4,
+    SceneRestart = 5,
+    SceneQuit = 6,
+    SceneNone = 7,
 };
 
 // One screen of the game. The scene system keeps one instance of each for the whole run and takes

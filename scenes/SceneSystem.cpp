@@ -21,22 +21,22 @@ std::shared_ptr<SceneSystem> sceneSystem = std::make_shared<SceneSystem>();
 
 void SceneSystem::HandleMessage(const SystemMessage& message) {
     if (message.id != Quit) return;
-    nextScene = QuitScene;
+    nextScene = SceneQuit;
     if (std::shared_ptr<Scene> scene = GetCurrentScene()) scene->Unload();
 }
 
 void SceneSystem::Initialize() {
     scenes.clear();
-    scenes[SplashScene] = std::make_shared<Splash>();
-    scenes[MenuScene] = std::make_shared<Menu>();
-    scenes[LoadingScene] = std::make_shared<Loading>();
-    scenes[LevelScene] = std::make_shared<Level>();
-    scenes[EditorScene] = std::make_shared<Editor>();
-    scenes[RestartScene] = std::make_shared<Scene>(RestartScene);
-    scenes[QuitScene] = std::make_shared<Scene>(QuitScene);
-    currentScene = SplashScene;
-    nextScene = NoScene;
-    previousScene = NoScene;
+    scenes[SceneSplash] = std::make_shared<Splash>();
+    scenes[SceneMenu] = std::make_shared<Menu>();
+    scenes[SceneLoading] = std::make_shared<Loading>();
+    scenes[SceneLevel] = std::make_shared<Level>();
+    scenes[SceneEditor] = std::make_shared<Editor>();
+    scenes[SceneRestart] = std::make_shared<Scene>(SceneRestart);
+    scenes[SceneQuit] = std::make_shared<Scene>(SceneQuit);
+    currentScene = SceneSplash;
+    nextScene = SceneNone;
+    previousScene = SceneNone;
 
     if (graphicsSystem->renderContext) {
         glShadeModel(GL_SMOOTH);
@@ -55,9 +55,9 @@ std::shared_ptr<Scene> SceneSystem::GetCurrentScene() const {
 void SceneSystem::Update(float dt) {
     timer.Start();
     std::shared_ptr<Scene> scene = GetCurrentScene();
-    if (currentScene != QuitScene && scene) {
+    if (currentScene != SceneQuit && scene) {
         if (currentScene != previousScene) {
-            if (currentScene == RestartScene) {
+            if (currentScene == SceneRestart) {
                 currentScene = previousScene;
                 scene = GetCurrentScene();
             } else {
@@ -76,7 +76,7 @@ void SceneSystem::Update(float dt) {
 
         // A request for an id with no scene behind it is dropped: the current scene keeps running.
         if (scenes.find(nextScene) == scenes.end()) nextScene = currentScene;
-        if (scene && currentScene != nextScene && nextScene != RestartScene) scene->Unload();
+        if (scene && currentScene != nextScene && nextScene != SceneRestart) scene->Unload();
 
         previousScene = currentScene;
         currentScene = nextScene;

@@ -20,9 +20,9 @@ namespace Framework {
 class SceneSystem : public System {
 public:
     std::map<int32_t, std::shared_ptr<Scene>> scenes;
-    int32_t currentScene = SplashScene;
-    int32_t nextScene = NoScene;
-    int32_t previousScene = NoScene;
+    int32_t currentScene = SceneSplash;
+    int32_t nextScene = SceneNone;
+    int32_t previousScene = SceneNone;
     bool isPaused = false; // the current scene still updates (with dt 0), sorts and draws
 
     // Quit: nextScene becomes 6 and the current scene unloads.

@@ -5,5 +5,5 @@
 // The splash logos shown at start.
 class Splash : public Scene {
 public:
-    Splash() : Scene(SplashScene) {}
+    Splash() : Scene(SceneSplash) {}
 };

@@ -1,0 +1,234 @@
+#include "tests/support/GameHarness.h"
+
+#include <GL/glew.h>
+
+#include <cassert>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <thread>
+
+#include "engine/Engine.h"
+#include "engine/WindowSystem.h"
+#include "graphics/Camera.h"
+#include "graphics/GraphicsSystem.h"
+#include "objects/GameObject.h"
+#include "platform/Platform.h"
+#include "scenes/SceneSystem.h"
+
+namespace fs = std::filesystem;
+using namespace Framework;
+
+namespace {
+
+bool harnessAlive = false;
+
+fs::path OutputFolder() {
+    const char* custom = std::getenv("HOLLOWTIDE_TEST_OUTPUT");
+    return custom && *custom ? fs::path(custom) : fs::path(HOLLOWTIDE_SOURCE_DIR) / "test-output";
+}
+
+bool UpdateGoldensRequested() {
+    const char* update = std::getenv("HOLLOWTIDE_UPDATE_GOLDENS");
+    return update && std::string(update) == "1";
+}
+
+void ResetRunGlobals() {
+    appRunning = true;
+    windowSystem->quitRequested = false;
+    sceneSystem->isPaused = false;
+    graphicsSystem->editorCameraInactive = true;
+    *camera = Camera{};
+    for (auto& entry : KeyTable) entry.armed = true;
+    Platform::Testing::ReleaseAllInjectedKeys();
+}
+
+} // namespace
+
+fs::path TestsFolder() {
+    return fs::path(HOLLOWTIDE_SOURCE_DIR) / "tests";
+}
+
+bool DisplayAvailable() {
+    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+}
+
+GameHarness::GameHarness(GameOptions chosen) : options(std::move(chosen)) {
+    assert(!harnessAlive && "one GameHarness at a time: the engine systems are singletons");
+    harnessAlive = true;
+    box = std::make_unique<Sandbox>();
+    MirrorResources();
+    Boot();
+}
+
+GameHarness::~GameHarness() {
+    if (booted) {
+        // The way the game leaves: Quit unloads the scene and empties the texture cache while the
+        // context is current, then the systems shut down in reverse order.
+        if (!ended) engine->BroadcastMessage({Quit});
+        engine->Shutdown();
+    }
+    InteractableObjects.clear();
+    GameObjectList.clear();
+    NextObjectId = 0;
+    ResetRunGlobals();
+    Platform::Testing::UseInjectedInput(false);
+    Platform::Testing::SetActiveWindowOverride(false, nullptr);
+    box.reset();
+    harnessAlive = false;
+}
+
+void GameHarness::MirrorResources() {
+    const fs::path target = box->resources();
+    for (const fs::path& folder : options.resourceFolders) {
+        std::error_code error;
+        for (fs::recursive_directory_iterator it(folder, error), end; !error && it != end;
+             it.increment(error)) {
+            const fs::path relative = fs::relative(it->path(), folder);
+            if (relative == "init.ini") continue;
+            if (it->is_directory()) {
+                fs::create_directories(target / relative);
+                continue;
+            }
+            fs::remove(target / relative);
+            fs::create_symlink(fs::absolute(it->path()), target / relative);
+        }
+    }
+    std::ofstream(target / "init.ini") << options.width << "\n" << options.height << "\nHollowtide\n";
+}
+
+void GameHarness::Boot() {
+    engine->systems.clear();
+    ResetRunGlobals();
+    Platform::Testing::UseInjectedInput(true);
+    engine->AddSystems();
+    booted = engine->Initialize();
+    if (!booted) return;
+    Platform::Testing::SetActiveWindowOverride(true, windowSystem->hwnd);
+    if (!options.fullScreen) LeaveFullScreen();
+}
+
+void GameHarness::LeaveFullScreen() {
+    windowSystem->SetFullscreen(false);
+    // A window manager answers the resize a little later; wait for it, within reason.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (std::chrono::steady_clock::now() < deadline) {
+        windowSystem->Update(0.0f);
+        const Platform::Rect r = Platform::GetWindowRect(windowSystem->hwnd);
+        if (r.width == options.width && r.height == options.height) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    windowSystem->width = options.width;
+    windowSystem->height = options.height;
+    graphicsSystem->BuildMatrices(options.width, options.height);
+}
+
+void GameHarness::RunFrame() {
+    if (!IsRunning()) return;
+    engine->frameTimer.elapsed = options.dt;
+    engine->Update();
+    ++frames;
+    for (int key : releaseAfterFrame) Release(key);
+    releaseAfterFrame.clear();
+    if (windowSystem->quitRequested) {
+        engine->BroadcastMessage({Quit});
+        ended = true;
+    } else if (!appRunning) {
+        ended = true; // the window procedure has already broadcast Quit
+    }
+}
+
+void GameHarness::RunFrames(int count) {
+    for (int i = 0; i < count && IsRunning(); ++i) RunFrame();
+}
+
+void GameHarness::Press(int key) {
+    Hold(key);
+    releaseAfterFrame.push_back(key);
+}
+
+void GameHarness::Hold(int key) {
+    if (key >= 0 && key < KEY_COUNT) Platform::Testing::InjectKey(KeyTable[key].vk, true);
+}
+
+void GameHarness::Release(int key) {
+    if (key >= 0 && key < KEY_COUNT) Platform::Testing::InjectKey(KeyTable[key].vk, false);
+}
+
+void GameHarness::ReleaseAll() {
+    Platform::Testing::ReleaseAllInjectedKeys();
+    releaseAfterFrame.clear();
+}
+
+int GameHarness::Scene() const {
+    return sceneSystem->currentScene;
+}
+
+void GameHarness::ReplaceScene(int id, std::shared_ptr<::Scene> scene) {
+    sceneSystem->scenes[id] = std::move(scene);
+}
+
+Image GameHarness::Screenshot() {
+    Image image;
+    if (!booted || !graphicsSystem->renderContext) return image;
+    graphicsSystem->RenderFrame();
+    glFinish();
+    image.width = static_cast<unsigned>(windowSystem->width);
+    image.height = static_cast<unsigned>(windowSystem->height);
+    std::vector<uint8_t> bottomUp(size_t(image.width) * image.height * 4);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, GLsizei(image.width), GLsizei(image.height), GL_RGBA, GL_UNSIGNED_BYTE,
+                 bottomUp.data());
+    image.rgba.resize(bottomUp.size());
+    const size_t rowBytes = size_t(image.width) * 4;
+    for (unsigned y = 0; y < image.height; ++y)
+        std::copy_n(&bottomUp[size_t(image.height - 1 - y) * rowBytes], rowBytes,
+                    &image.rgba[size_t(y) * rowBytes]);
+    // The screen shows no alpha; the framebuffer's own alpha is whatever blending left there.
+    for (size_t i = 3; i < image.rgba.size(); i += 4) image.rgba[i] = 255;
+    return image;
+}
+
+testing::AssertionResult GameHarness::MatchesGolden(const std::string& name,
+                                                    const ImageTolerance& tolerance) {
+    const Image actual = Screenshot();
+    if (actual.Empty()) return testing::AssertionFailure() << "no frame to compare: the game did not boot";
+    const fs::path goldenPath = TestsFolder() / "golden" / (name + ".png");
+    if (UpdateGoldensRequested()) {
+        fs::create_directories(goldenPath.parent_path());
+        if (!SavePng(goldenPath.string(), actual))
+            return testing::AssertionFailure() << "cannot write " << goldenPath;
+        std::printf("golden image written: %s\n", goldenPath.string().c_str());
+        return testing::AssertionSuccess();
+    }
+
+    const fs::path output = OutputFolder();
+    fs::create_directories(output);
+    const fs::path actualPath = output / (name + ".actual.png");
+    Image expected;
+    std::string error;
+    if (!LoadPng(goldenPath.string(), expected, &error)) {
+        SavePng(actualPath.string(), actual);
+        return testing::AssertionFailure()
+               << "no golden image (" << error << "); this frame is in " << actualPath
+               << "; run with HOLLOWTIDE_UPDATE_GOLDENS=1 to accept it";
+    }
+    const ImageDifference difference = CompareImages(actual, expected, tolerance);
+    if (Matches(difference, expected, tolerance)) return testing::AssertionSuccess();
+
+    const fs::path expectedPath = output / (name + ".expected.png");
+    const fs::path diffPath = output / (name + ".diff.png");
+    SavePng(actualPath.string(), actual);
+    SavePng(expectedPath.string(), expected);
+    if (difference.sameSize) SavePng(diffPath.string(), difference.diff);
+    testing::AssertionResult failure = testing::AssertionFailure();
+    if (!difference.sameSize)
+        failure << "size " << actual.width << "x" << actual.height << " differs from the golden's "
+                << expected.width << "x" << expected.height;
+    else
+        failure << difference.differentPixels << " pixels differ (largest channel difference "
+                << difference.largestChannelDifference << ")";
+    return failure << "; see " << actualPath << ", " << expectedPath << " and " << diffPath;
+}
