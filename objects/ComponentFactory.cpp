@@ -3,6 +3,7 @@
 #include "graphics/Sprite.h"
 #include "objects/Transform.h"
 #include "physics/BoxCollider.h"
+#include "physics/Rigidbody.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ struct FactoryRow {
 const FactoryRow factoryTable[] = {
     {"Transform", Make<Transform>},
     {"Sprite", Make<Sprite>},
+    {"Rigidbody", Make<Rigidbody>},
     {"BoxCollider", Make<BoxCollider>},
 };
 

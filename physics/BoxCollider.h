@@ -11,9 +11,14 @@ public:
     // The box relative to the Transform scale; z is 0 (the default camera uses 1920 by 1080).
     BoxCollider(float x, float y);
 
+    // Both place the box around the Transform. The "Camera" object's box is divided by its zoom
+    // (held in its Transform scale) so that it covers the visible area.
+    void Initialize() override;
+    void Update(float dt) override;
     std::string GetTypeName() override { return "BoxCollider"; }
     bool Serialize(Serializer& serializer) override;
     bool Deserialize(Serializer& serializer) override;
+    void Inspector(int objectId) override;
 
     vec3 GetMin() const { return min; }
     vec3 GetMax() const { return max; }
@@ -27,3 +32,7 @@ public:
     bool interactable = false;          // touching it offers the player an interaction
     bool toBeAddedInteractable = false; // joins InteractableObjects when its level loads
 };
+
+// Editor outlines, shared by every collider: draw all boxes, and their colour (0 to 255 each).
+extern bool showAllDebugLines;
+extern vec3 debugLineColor;

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include "objects/ComponentFactory.h"
+#include "objects/Serializer.h"
+#include "tests/physics/PhysicsTestObjects.h"
+#include "tests/support/Sandbox.h"
+
+TEST(RigidbodyTest, AFallingBodyGainsMinus98AccelerationAndMinus196VelocityPerFrame) {
+    auto object = MakeBody("Crate", {0, 500, 0}, {64, 64});
+    auto body = object->GetComponent<Rigidbody>();
+    body->useGravity = true;
+    body->isGrounded = false;
+
+    body->Update(1 / 60.0f);
+    EXPECT_FLOAT_EQ(body->acceleration.y, -98.0f);
+    EXPECT_FLOAT_EQ(body->velocity.y, -1.96f);
+    EXPECT_FLOAT_EQ(body->GetPosition().y, 500 - 1.96f * 0.02f);
+    EXPECT_FALSE(object->GetComponent<Transform>()->upToDate);
+
+    // Acceleration keeps accumulating in the air.
+    body->Update(1 / 60.0f);
+    EXPECT_FLOAT_EQ(body->acceleration.y, -196.0f);
+    EXPECT_FLOAT_EQ(body->velocity.y, -1.96f - 3.92f);
+    EXPECT_FLOAT_EQ(body->timer, 2 / 60.0f);
+}
+
+TEST(RigidbodyTest, YStepsAreFixedWhileXFollowsTheFrameTime) {
+    auto slow = MakeBody("A", {0, 0, 0}, {1, 1});
+    auto fast = MakeBody("B", {0, 0, 0}, {1, 1});
+    for (auto& object : {slow, fast}) {
+        auto body = object->GetComponent<Rigidbody>();
+        body->useGravity = true;
+        body->isGrounded = false;
+        body->velocity.x = 120;
+    }
+    for (int frame = 0; frame < 30; ++frame) {
+        slow->GetComponent<Rigidbody>()->Update(1 / 30.0f);
+        fast->GetComponent<Rigidbody>()->Update(1 / 120.0f);
+    }
+    const vec3 a = slow->GetComponent<Rigidbody>()->GetPosition();
+    const vec3 b = fast->GetComponent<Rigidbody>()->GetPosition();
+    EXPECT_FLOAT_EQ(a.y, b.y);
+    EXPECT_NEAR(a.x, 120.0f, 1e-3f);
+    EXPECT_NEAR(b.x, 30.0f, 1e-3f);
+}
+
+TEST(RigidbodyTest, GroundedOrGravityFreeBodiesStayPut) {
+    auto resting = MakeBody("Player", {10, 20, 3}, {64, 128});
+    auto body = resting->GetComponent<Rigidbody>();
+    body->useGravity = true; // isGrounded is true by default
+    auto statics = MakeBody("Wall", {0, 0, 0}, {64, 64});
+    auto fixedBody = statics->GetComponent<Rigidbody>();
+    fixedBody->isGrounded = false;
+    fixedBody->acceleration.y = -50;
+
+    for (int frame = 0; frame < 120; ++frame) {
+        body->Update(1 / 60.0f);
+        fixedBody->Update(1 / 60.0f);
+    }
+    EXPECT_EQ(body->acceleration.y, 0);
+    EXPECT_EQ(body->velocity.y, 0);
+    EXPECT_FLOAT_EQ(body->GetPosition().y, 20);
+    EXPECT_FLOAT_EQ(body->GetPosition().z, 3);
+    // Without gravity the vertical acceleration is cleared before it can move the body.
+    EXPECT_EQ(fixedBody->acceleration.y, 0);
+    EXPECT_EQ(fixedBody->GetPosition().y, 0);
+}
+
+TEST(RigidbodyTest, AJumpRisesDampedUntilGravityEatsTheKick) {
+    auto object = MakeBody("Player", {0, 0, 0}, {64, 128});
+    auto body = object->GetComponent<Rigidbody>();
+    body->useGravity = true;
+    body->isJumping = true;
+    body->acceleration.y = 500;
+
+    body->Update(1 / 60.0f);
+    EXPECT_FALSE(body->isGrounded);
+    EXPECT_TRUE(body->isJumping);
+    EXPECT_FLOAT_EQ(body->acceleration.y, 402);
+    EXPECT_FLOAT_EQ(body->velocity.y, 402 * 0.5f * 0.02f); // rising is halved
+
+    int frames = 1;
+    while (body->isJumping && frames < 100) {
+        body->Update(1 / 60.0f);
+        ++frames;
+    }
+    EXPECT_EQ(frames, 6); // 500 - 6 × 98 = -88 is the first value at or below 0.1
+    EXPECT_GT(body->GetPosition().y, 0);
+}
+
+TEST(RigidbodyTest, WorksWithoutATransformAndMovesThroughItsOwner) {
+    Rigidbody loose(0.0f);
+    EXPECT_EQ(loose.inverseMass, 0); // no division by a zero mass
+    loose.useGravity = true;
+    loose.isGrounded = false;
+    loose.Update(0.016f);
+    loose.SetPosition(1, 2, 3);
+    EXPECT_EQ(loose.GetPosition().x, 0);
+
+    auto object = MakeBody("Crate", {0, 0, 0}, {1, 1});
+    auto body = object->GetComponent<Rigidbody>();
+    auto transform = object->GetComponent<Transform>();
+    transform->upToDate = true;
+    body->SetPosition(vec3{5, 6, 7});
+    EXPECT_FLOAT_EQ(transform->position.x, 5);
+    EXPECT_FLOAT_EQ(transform->position.z, 7);
+    EXPECT_FALSE(transform->upToDate);
+    EXPECT_FLOAT_EQ(body->GetGravity().y, -9.8f);
+    EXPECT_FLOAT_EQ(Rigidbody(4.0f).inverseMass, 0.25f);
+}
+
+TEST(RigidbodyTest, RecordReadsBackWhatItWroteAndKeepsInverseMass) {
+    Sandbox sandbox;
+    Rigidbody written(2.5f);
+    written.useGravity = true;
+    Serializer out;
+    ASSERT_TRUE(out.OpenWrite("body.txt"));
+    ASSERT_TRUE(written.Serialize(out));
+    out.Close();
+
+    Serializer in;
+    ASSERT_TRUE(in.OpenRead("body.txt"));
+    std::string typeName;
+    ASSERT_TRUE(in.ReadWord(typeName));
+    EXPECT_EQ(typeName, "Rigidbody");
+    auto created = CreateComponent(typeName);
+    auto read = std::dynamic_pointer_cast<Rigidbody>(created);
+    ASSERT_NE(read, nullptr);
+    ASSERT_TRUE(read->Deserialize(in));
+    EXPECT_FLOAT_EQ(read->mass, 2.5f);
+    EXPECT_TRUE(read->useGravity);
+    EXPECT_FLOAT_EQ(read->inverseMass, 1.0f); // from construction, not from the file
+    EXPECT_EQ(read->GetType(), ComponentType::Rigidbody);
+
+    Sandbox other;
+    other.WriteResource("cut.txt", "mass\n2.5\nGravity\n");
+    Serializer cut;
+    ASSERT_TRUE(cut.OpenRead("../Resources/cut.txt"));
+    EXPECT_FALSE(Rigidbody().Deserialize(cut));
+}
