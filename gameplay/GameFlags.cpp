@@ -1,0 +1,3 @@
+#include "gameplay/GameFlags.h"
+
+GameFlagBlock GameFlags;
