@@ -68,13 +68,14 @@ void SceneSystem::Update(float dt) {
             if (scene) scene->Initialize();
         }
 
+        // A request for an id with no scene behind it is dropped: the current scene keeps running.
+        if (scenes.find(nextScene) == scenes.end()) nextScene = currentScene;
         if (scene && currentScene == nextScene) {
             scene->Update(isPaused ? 0.0f : dt);
             SortByDrawDepth(GameObjectList);
             graphicsSystem->RenderFrame();
         }
 
-        // A request for an id with no scene behind it is dropped: the current scene keeps running.
         if (scenes.find(nextScene) == scenes.end()) nextScene = currentScene;
         if (scene && currentScene != nextScene && nextScene != SceneRestart) scene->Unload();
 
