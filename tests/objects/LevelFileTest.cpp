@@ -320,8 +320,12 @@ TEST(LevelFile, EveryTruncationOfARealLevelLoadsAPrefixAndStops) {
                 cuts.push_back(i + 1);
         }
         cuts.insert(cuts.begin(), 0);
+        // Each load reads up to its cut, so the work grows with the square of the file. A big
+        // shipped level is cut at a stride instead, keeping the sanitizer run short.
+        const size_t stride = std::max<size_t>(1, cuts.size() / 4000);
         const fs::path cutFile = box.root() / source.filename();
-        for (size_t cut : cuts) {
+        for (size_t index = 0; index < cuts.size(); index += stride) {
+            const size_t cut = cuts[index];
             ScopedObjectStore store;
             WriteBytes(cutFile, text.substr(0, cut));
             bool complete = false;
