@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include "engine/WindowSystem.h"
+#include "input/InputSystem.h"
+#include "scenes/SceneSystem.h"
+#include "tests/support/GameHarness.h"
+#include "tests/support/ScriptedScene.h"
+
+using namespace Framework;
+
+namespace {
+
+class Harness : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!DisplayAvailable()) GTEST_SKIP() << "no display";
+    }
+};
+
+TEST_F(Harness, InjectedEnterSwitchesScenesInTwoPasses) {
+    GameHarness game;
+    ASSERT_TRUE(game.IsRunning());
+    auto splash = std::make_shared<ScriptedScene>(SceneSplash);
+    auto menu = std::make_shared<ScriptedScene>(SceneMenu);
+    int enterPresses = 0;
+    splash->script = [&](ScriptedScene&, float) {
+        if (inputSystem->IsKeyTriggered(Key::Enter)) {
+            ++enterPresses;
+            sceneSystem->nextScene = SceneMenu;
+        }
+    };
+    game.ReplaceScene(SceneSplash, splash);
+    game.ReplaceScene(SceneMenu, menu);
+
+    game.RunFrames(3);
+    EXPECT_EQ(game.Scene(), SceneSplash);
+    game.Press(Key::Enter);
+    game.RunFrame();
+    EXPECT_EQ(enterPresses, 1);
+    EXPECT_EQ(game.Scene(), SceneMenu); // the ids advance at the end of the requesting pass
+    EXPECT_EQ(menu->loads, 0);
+    game.RunFrame();
+    EXPECT_EQ(menu->loads, 1);
+    EXPECT_EQ(menu->updates, 1);
+    EXPECT_EQ(splash->unloads, 1);
+    // Every frame ran with the fixed dt.
+    for (float dt : splash->updateTimes) EXPECT_FLOAT_EQ(dt, 1.0f / 60.0f);
+}
+
+TEST_F(Harness, HeldKeyTriggersOnceAndReleasedKeyRearms) {
+    GameHarness game;
+    ASSERT_TRUE(game.IsRunning());
+    auto splash = std::make_shared<ScriptedScene>(SceneSplash);
+    int triggers = 0, framesDown = 0;
+    splash->script = [&](ScriptedScene&, float) {
+        if (inputSystem->IsKeyDown(Key::Space)) ++framesDown;
+        if (inputSystem->IsKeyTriggered(Key::Space)) ++triggers;
+    };
+    game.ReplaceScene(SceneSplash, splash);
+    game.Hold(Key::Space);
+    game.RunFrames(10);
+    game.Release(Key::Space);
+    game.RunFrame();
+    game.Press(Key::Space);
+    game.RunFrames(5);
+    EXPECT_EQ(framesDown, 11);
+    EXPECT_EQ(triggers, 2);
+}
+
+TEST_F(Harness, QuitRequestEndsTheRunAndAFreshEngineBootsAfterIt) {
+    {
+        GameHarness game;
+        ASSERT_TRUE(game.IsRunning());
+        game.RunFrame();
+        windowSystem->quitRequested = true;
+        game.RunFrame();
+        EXPECT_TRUE(game.HasEnded());
+        EXPECT_EQ(sceneSystem->nextScene, SceneQuit);
+        const int frames = game.FramesRun();
+        game.RunFrames(10);
+        EXPECT_EQ(game.FramesRun(), frames);
+    }
+    GameHarness again;
+    ASSERT_TRUE(again.IsRunning());
+    EXPECT_FALSE(windowSystem->quitRequested);
+    again.RunFrames(2);
+    EXPECT_EQ(again.Scene(), SceneSplash);
+    EXPECT_EQ(again.Screenshot().width, 1280u);
+}
+
+} // namespace
