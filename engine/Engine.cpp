@@ -7,6 +7,7 @@
 #include "engine/Random.h"
 #include "engine/WindowSystem.h"
 #include "graphics/Camera.h"
+#include "graphics/FontRenderer.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/TextureSystem.h"
 #include "input/InputSystem.h"
@@ -45,6 +46,7 @@ bool Engine::Initialize() {
             return false;
         }
     }
+    fontRenderer->Init();
     return true;
 }
 

@@ -41,8 +41,8 @@ public:
     bool LoadFont(const std::string& name);
     // Draws one line with its baseline starting at (x, y), at depth z. scale 1.0 = 48 pixels at
     // camera zoom 1. Bytes the font has no glyph for, and fonts never loaded, draw nothing.
-    void RenderText(const std::string& text, const std::string& fontName, float x, float y, float z, float scale,
-                    const vec3& color, float alpha);
+    void RenderText(const std::string& text, const std::string& fontName, float x, float y, float z,
+                    float scale, const vec3& color, float alpha);
     // How far the pen moves over `text` at `scale`, in world units; 0 for an unknown font.
     float MeasureText(const std::string& text, const std::string& fontName, float scale) const;
     std::map<std::string, std::vector<Glyph>> GetFonts() const { return fonts; }

@@ -164,16 +164,43 @@ void ParticleEmitter::Spawn() {
     liveCount += 1;
 
     auto slot = std::find_if(particles.begin(), particles.end(), [](const Particle& p) { return !p.active; });
+    size_t index = static_cast<size_t>(slot - particles.begin());
     if (slot != particles.end())
         *slot = particle;
     else
         particles.push_back(particle);
 
     // Fainter particles first, and each one's depth follows its alpha, so they blend back to front.
-    std::stable_sort(particles.begin(), particles.end(),
-                     [](const Particle& a, const Particle& b) { return SortKey(a) < SortKey(b); });
+    SortByAlpha(index);
     const float depth = OwnerDepth();
     for (Particle& p : particles) p.position.z = depth + p.alpha;
+}
+
+void ParticleEmitter::SortByAlpha(size_t changed) {
+    const auto fainter = [](const Particle& a, const Particle& b) { return SortKey(a) < SortKey(b); };
+    // Within one update every spawn finds the pool as the previous spawn left it: sorted but for the
+    // newcomer. Moving only the newcomer gives what a stable sort of the whole pool would, without
+    // sorting thousands of particles once per spawn.
+    bool othersSorted = true;
+    const Particle* previous = nullptr;
+    for (size_t i = 0; i < particles.size() && othersSorted; ++i) {
+        if (i == changed) continue;
+        if (previous && fainter(particles[i], *previous)) othersSorted = false;
+        previous = &particles[i];
+    }
+    if (!othersSorted) {
+        std::stable_sort(particles.begin(), particles.end(), fainter);
+        return;
+    }
+    const Particle newcomer = particles[changed];
+    particles.erase(particles.begin() + static_cast<std::ptrdiff_t>(changed));
+    const size_t equalFirst = static_cast<size_t>(
+        std::lower_bound(particles.begin(), particles.end(), newcomer, fainter) - particles.begin());
+    const size_t equalEnd = static_cast<size_t>(
+        std::upper_bound(particles.begin(), particles.end(), newcomer, fainter) - particles.begin());
+    // Among equal alphas a stable sort keeps pool order, so the newcomer stays behind those before its slot.
+    const size_t target = std::clamp(changed, equalFirst, equalEnd);
+    particles.insert(particles.begin() + static_cast<std::ptrdiff_t>(target), newcomer);
 }
 
 void ParticleEmitter::Draw(mat4 projection, mat4 view) {

@@ -18,11 +18,11 @@ struct Particle {
     vec3 color;
     vec2 velocity; // world units per update, not per second
     float alpha = 0.0f;
-    float rotation = 0.0f; // degrees about z
-    float age = 0.0f;      // seconds
-    float lifetime = 0.0f; // seconds
-    vec3 scaleRate;        // per second
-    vec3 colorRate;        // per second
+    float rotation = 0.0f;     // degrees about z
+    float age = 0.0f;          // seconds
+    float lifetime = 0.0f;     // seconds
+    vec3 scaleRate;            // per second
+    vec3 colorRate;            // per second
     float alphaRate = 0.0f;    // per second
     float rotationRate = 0.0f; // half the rotation per second
 };
@@ -62,7 +62,7 @@ public:
     vec3 initialScale;
     vec3 scaleIncrement; // per second
     vec3 startColor;
-    vec3 endColor; // reached after totalLife seconds
+    vec3 endColor;            // reached after totalLife seconds
     int32_t emissionRate = 1; // particles per update
     int32_t maxCount = 100;   // most live particles (never above particleLimit)
     int32_t liveCount = 0;
@@ -88,6 +88,8 @@ public:
 private:
     void UpdateEmissionBox();
     void Spawn();
+    // Restores the pool's order by alpha after particles[changed] was written.
+    void SortByAlpha(size_t changed);
     float OwnerDepth() const;
     int32_t Cap() const;
 };

@@ -1,6 +1,8 @@
 #include "objects/ComponentFactory.h"
 
 #include "graphics/Sprite.h"
+#include "graphics/ParticleEmitter.h"
+#include "graphics/TextSprite.h"
 #include "objects/Transform.h"
 #include "physics/BoxCollider.h"
 #include "physics/Rigidbody.h"
@@ -22,7 +24,9 @@ const FactoryRow factoryTable[] = {
     {"Transform", Make<Transform>},
     {"Sprite", Make<Sprite>},
     {"Rigidbody", Make<Rigidbody>},
+    {"TextSprite", Make<TextSprite>},
     {"BoxCollider", Make<BoxCollider>},
+    {"ParticleEmitter", Make<ParticleEmitter>},
 };
 
 } // namespace

@@ -218,7 +218,7 @@ TEST_F(Emitter, LifetimesSpreadOneSecondAroundTotalLifeAndVariancesSpreadScaleAn
         EXPECT_EQ(p.scale.x, p.scale.y);
         EXPECT_EQ(p.scale.z, 1.0f);
         // One draw moves both components together.
-        EXPECT_FLOAT_EQ(p.velocity.x - 1.0f, p.velocity.y + 4.0f);
+        EXPECT_NEAR(p.velocity.x - 1.0f, p.velocity.y + 4.0f, 1e-5f);
         EXPECT_LE(std::fabs(p.velocity.x - 1.0f), 0.5f);
         EXPECT_GE(p.rotation, 0.0f);
         EXPECT_LE(p.rotation, 360.0f);
@@ -242,18 +242,18 @@ TEST_F(Emitter, PoolStaysOrderedByAlphaWithDepthFollowingAlpha) {
     emitter->timedBurst = true; // newcomers start fainter and fainter, so order changes every update
     emitter->initialAlpha = 3.0f;
     emitter->savedInitialAlpha = 3.0f;
-    for (int update = 0; update < 200; ++update) {
+    for (int update = 0; update < 150; ++update) {
         emitter->Update(frame);
+        // Ageing after the spawns can let particles of different births cross; an update of dt 0
+        // shows the pool exactly as its last spawn left it.
+        emitter->Update(0.0f);
         const auto& pool = emitter->particles;
         ASSERT_TRUE(std::is_sorted(pool.begin(), pool.end(), [](const Particle& a, const Particle& b) {
             return a.alpha < b.alpha;
         })) << update;
+        for (const Particle& p : pool) ASSERT_FLOAT_EQ(p.position.z, 10.0f + p.alpha);
         ASSERT_EQ(emitter->liveCount, int(Live().size()));
     }
-    // Depths are set at each spawn, before the update's ageing.
-    emitter->timedBurst = false;
-    emitter->Update(0.0f);
-    for (const Particle& p : emitter->particles) EXPECT_FLOAT_EQ(p.position.z, 10.0f + p.alpha);
 }
 
 TEST_F(Emitter, TimedBurstEndsAfterInitialAlphaTimes120Updates) {
