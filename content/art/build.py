@@ -31,10 +31,12 @@ def main():
         if isinstance(source, str):  # a hand-written SVG under src/
             svg_path = os.path.join(HERE, "src", source)
         else:
-            w, h, body, defs = source()
+            drawn = source()
+            w, h, body, defs = drawn[:4]
+            scale = drawn[4] if len(drawn) > 4 else 1
             svg_path = os.path.join(work, name.replace(".png", ".svg"))
             with open(svg_path, "w") as f:
-                f.write(doc(w, h, body, defs))
+                f.write(doc(w, h, body, defs, scale))
         print("  Arts/" + name, flush=True)
         subprocess.run(["rsvg-convert", svg_path, "-o", os.path.join(ARTS, name)], check=True)
 

@@ -1,6 +1,8 @@
 """Every image in Resources/Arts and the recipe that draws it."""
 import figures
 import props
+import rooms
+import ui
 
 
 def images():
@@ -21,4 +23,6 @@ def images():
     for suffix, (variant, anims) in sets.items():
         for anim in anims:
             table["player_%s%s.png" % (anim, suffix)] = lambda a=anim, v=variant: figures.player_strip(a, v)
+    table.update(ui.images())
+    table.update(rooms.images())
     return table

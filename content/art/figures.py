@@ -177,7 +177,7 @@ def run_pose(cell, count=20, contact=8):
     swing = math.cos(TAU * ph)
     return Pose(lean=15, head=-10, front_leg=leg(ph), back_leg=leg((ph + 0.5) % 1.0),
                 front_arm=(-48 * swing, 80), back_arm=(48 * swing, 80),
-                lift=4 * abs(math.sin(TAU * ph)), x=92)
+                lift=1.5 * abs(math.sin(TAU * ph)), x=92)
 
 
 def idle_pose(cell, count=30):

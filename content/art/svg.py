@@ -2,9 +2,10 @@
 import math
 
 
-def doc(width, height, body, defs=""):
+def doc(width, height, body, defs="", pixels_per_unit=1):
+    """Drawing coordinates run 0..width, 0..height; the image holds pixels_per_unit times as many pixels."""
     return ('<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d">\n'
-            "<defs>%s</defs>\n%s\n</svg>\n" % (width, height, width, height, defs, body))
+            "<defs>%s</defs>\n%s\n</svg>\n" % (width * pixels_per_unit, height * pixels_per_unit, width, height, defs, body))
 
 
 def f(v):

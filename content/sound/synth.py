@@ -8,7 +8,7 @@ import subprocess
 import tempfile
 import wave
 
-RATE = 22050
+RATE = 44100  # the mixer runs at 44.1 kHz: files at that rate are not resampled at load, which would bend loop ends
 
 _work = tempfile.mkdtemp(prefix="hollowtide-sound-")
 _counter = [0]
