@@ -111,8 +111,238 @@ def bedroom(lit):
     return ROOM_W, ROOM_H, "".join(s), common_defs(), PPU
 
 
+# --- the floor-12 corridor ------------------------------------------------------------------
+
+def flat_front(x, p, number, seed):
+    """One flat seen from the common corridor: grille gate, door, barred window, shoes, plants."""
+    rng = random.Random(seed)
+    s = rect(x, 50, 600, FLOOR - 50, p("#b7b1a4"))
+    s += rect(x, 380, 600, FLOOR - 380, p("#9d978b"))  # dado paint
+    s += rect(x + 120, 200, 130, FLOOR - 200, p("#6b4a33"))  # door
+    s += rect(x + 128, 208, 114, FLOOR - 208, "none", 'stroke="%s" stroke-width="3"' % p("#553a28"))
+    for k in range(9):  # the gate in front of it
+        s += line(x + 118 + k * 16, 196, x + 118 + k * 16, FLOOR, p("#2b2f36"), 4)
+    s += line(x + 116, 196, x + 254, 196, p("#2b2f36"), 6) + line(x + 116, 370, x + 254, 370, p("#2b2f36"), 4)
+    s += rect(x + 265, 240, 44, 22, p("#d8d4ca")) + text(x + 287, 256, number, 14, p("#2b2f36"))
+    s += rect(x + 330, 210, 210, 140, p("#1a2230"))
+    s += rect(x + 330, 210, 210, 140, "none", 'stroke="%s" stroke-width="6"' % p("#7a7f88"))
+    for k in range(1, 9):
+        s += line(x + 330 + k * 23, 210, x + 330 + k * 23, 350, p("#5a5f68"), 3)
+    s += rect(x + 40, 500, 60, 40, p("#5c5145")) + rect(x + 44, 492, 22, 10, p("#c24b3a")) + rect(x + 70, 492, 22, 10, p("#e8e4dc"))
+    for k in range(3):  # potted plants along the wall
+        px = x + 360 + k * 60 + rng.uniform(-6, 6)
+        s += rect(px, 500, 34, 40, p("#8a5a3c"))
+        for j in range(5):
+            s += ellipse(px + 17 + rng.uniform(-18, 18), 488 - j * 8, 14, 7, p(rng.choice(("#3f6b45", "#4f7d52", "#355c3c"))),
+                         'transform="rotate(%d %d %d)"' % (rng.uniform(-40, 40), px + 17, 488 - j * 8))
+    return s
+
+
+def corridor(lit, alternate=False):
+    p = Paint(lit)
+    s = []
+    s.append(flat_front(20, p, "#12-21", 3))
+    # open bay: low parapet, sky left clear for the background behind
+    s.append(rect(600, 430, 600, FLOOR - 430, p("#a7a397")) + rect(600, 424, 600, 10, p("#c9c4b6")))
+    for px in (600, 1180, 0):
+        s.append(rect(px, 50, 20 if px != 600 else 30, FLOOR - 50, p("#c2bcae")))
+    s.append(rect(0, 0, ROOM_W, 50, p("#8d9099")) + rect(0, 44, ROOM_W, 8, p("#6e717a")))
+    rng = random.Random(8)
+    rain = "".join(line(x, y, x - 5, y + 16, "#9fb3d1", 1.2, 0.45) for x, y in
+                   ((rng.uniform(630, 1180), rng.uniform(60, 420)) for _ in range(160)))
+    s.append(rain)
+    s.append(floorboards(p, FLOOR, color="#8a8578", seam="#77726a").replace(p("#d8cfc0"), p("#7d786c")))
+    for tx in (300, 900):  # fluorescent tubes
+        s.append(rect(tx - 50, 52, 100, 10, p("#dfe6e8") if lit else "#1b2029"))
+    if lit:
+        s.append(rect(0, 0, ROOM_W, ROOM_H, "#0a0f1a", 'opacity="0.22"'))  # it is still night out here
+        for tx in (300, 900):
+            s.append(ellipse(tx, 70, 240, 110, "url(#coldPool)"))
+            s.append(ellipse(tx, FLOOR + 20, 220, 30, "url(#coldPool)"))
+    else:
+        s.append(rect(0, 0, ROOM_W, ROOM_H, "#03050a", 'opacity="0.25"'))
+    if alternate:
+        s.append(overgrowth(11))
+    return ROOM_W, ROOM_H, "".join(s), common_defs(), PPU
+
+
+def skyline(w, h, seed):
+    """Behind the corridor: the estate in the storm. Low at both ends so copies sit side by side."""
+    rng = random.Random(seed)
+    defs = linear_gradient("bgSky", [(0, "#060a12"), (0.6, "#172236"), (1, "#22304a")]) + blur("bgHaze", 30) + blur("bgSoft", 3)
+    s = rect(0, 0, w, h, "url(#bgSky)")
+    s += ellipse(w * 0.3, h * 0.25, 420, 160, "#5d74a0", 'opacity="0.22" filter="url(#bgHaze)"')
+    s += ellipse(w * 0.75, h * 0.2, 360, 140, "#5d74a0", 'opacity="0.18" filter="url(#bgHaze)"')
+    x = 0
+    while x < w:
+        bw = rng.uniform(90, 200)
+        edge = min(x, w - x - bw) / 300.0
+        bh = rng.uniform(0.25, 0.35 + 0.4 * min(1.0, max(0.0, edge))) * h
+        s += rect(x, h - bh, bw, bh, rng.choice(("#0b111d", "#0e1422", "#0a0f19")))
+        for wy in range(int(h - bh + 14), h - 10, 22):
+            for wx in range(int(x + 10), int(x + bw - 14), 20):
+                if rng.random() < 0.1:
+                    s += rect(wx, wy, 8, 8, "#f2b256", 'opacity="%.2f"' % rng.uniform(0.4, 0.9))
+        x += bw + rng.uniform(0, 40)
+    s += group("".join(line(rx, ry, rx - 6, ry + 22, "#8ea3c6", 1.2) for rx, ry in
+                       ((rng.uniform(0, w), rng.uniform(0, h)) for _ in range(700))), extra='opacity="0.35"')
+    return w, h, s, defs
+
+
+# --- the void deck ---------------------------------------------------------------------------
+
+def void_deck(lit, alternate=False):
+    p = Paint(lit)
+    rng = random.Random(21)
+    s = []
+    # the estate outside between the pillars: rain, grass, a lamp post and trees
+    s.append(rect(0, 0, ROOM_W, ROOM_H, "#0c1322") + rect(0, 380, ROOM_W, FLOOR - 380, "#142018"))
+    for k in range(14):
+        tx = rng.uniform(0, ROOM_W)
+        s.append(ellipse(tx, 330, rng.uniform(50, 90), rng.uniform(60, 110), "#0a120e"))
+    s.append(rect(760, 200, 8, 190, "#151a20") + rect(740, 196, 40, 8, "#151a20"))
+    if lit:
+        s.append(ellipse(760, 210, 120, 120, "url(#warmPool)") + circle(760, 206, 6, "#ffd79a"))
+    s.append(group("".join(line(x, y, x - 5, y + 18, "#9fb3d1", 1.2) for x, y in
+                           ((rng.uniform(0, ROOM_W), rng.uniform(80, FLOOR)) for _ in range(400))), extra='opacity="0.4"'))
+    # slab, pillars, letterboxes and the floor
+    s.append(rect(0, 0, ROOM_W, 80, p("#8a8e96")) + rect(0, 74, ROOM_W, 10, p("#6b6f78")))
+    for px in (80, 500, 920):
+        s.append(rect(px, 80, 70, FLOOR - 80, p("#b4aea0")) + rect(px, 380, 70, FLOOR - 380, p("#7f8a86")))
+        s.append(rect(px, 380, 70, 6, p("#5f6966")))
+    s.append(rect(580, 240, 300, 200, p("#707a84")))
+    for r in range(5):
+        for c in range(8):
+            s.append(rect(588 + c * 36, 248 + r * 38, 32, 34, p("#8f9aa5")) + rect(596 + c * 36, 256 + r * 38, 16, 3, p("#30363e")))
+    s.append(rect(200, 470, 140, 18, p("#8d8a82")) + rect(212, 488, 16, 52, p("#6e6b64")) + rect(312, 488, 16, 52, p("#6e6b64")))  # bench
+    s.append(rect(0, FLOOR, ROOM_W, ROOM_H - FLOOR, p("#8c8f86")))
+    for k in range(0, ROOM_W, 60):
+        s.append(line(k, FLOOR, k, ROOM_H, p("#7a7d75"), 2))
+    s.append(line(0, FLOOR + 30, ROOM_W, FLOOR + 30, p("#7a7d75"), 2))
+    for tx in (300, 720, 1080):
+        s.append(rect(tx - 45, 84, 90, 8, p("#e6ecee") if lit else "#1a1f28"))
+        if lit:
+            s.append(ellipse(tx, 100, 200, 90, "url(#coldPool)") + ellipse(tx, FLOOR + 20, 180, 26, "url(#coldPool)"))
+    if not lit:
+        s.append(rect(0, 0, ROOM_W, ROOM_H, "#03050a", 'opacity="0.25"'))
+    if alternate:
+        s.append(overgrowth(5))
+    return ROOM_W, ROOM_H, "".join(s), common_defs(), PPU
+
+
+def overgrowth(seed):
+    """The other side: the same place swallowed by a wet, breathing green."""
+    rng = random.Random(seed)
+    s = [rect(0, 0, ROOM_W, ROOM_H, "#0e3a2a", 'opacity="0.35"')]
+    for _ in range(26):  # vines hanging from the ceiling
+        x = rng.uniform(0, ROOM_W)
+        pts = [(x, 40)]
+        y = 40
+        while y < rng.uniform(150, 420):
+            y += 24
+            pts.append((x + rng.uniform(-14, 14), y))
+        s.append(polyline(pts, "#1d4a2c", rng.uniform(3, 6)))
+        for px, py in pts[1::2]:
+            s.append(ellipse(px + 6, py, 9, 4, "#2e6b3a", 'transform="rotate(%d %.1f %.1f)"' % (rng.uniform(-50, 50), px, py)))
+    for _ in range(16):  # glowing spores
+        s.append(circle(rng.uniform(0, ROOM_W), rng.uniform(60, FLOOR), rng.uniform(2, 4), "#b6ff9e", 'opacity="0.7" filter="url(#soft)"'))
+    return "".join(s)
+
+
+def grass_strip():
+    """Foreground grass for the alternate void deck; the top is clear so the room shows."""
+    w, h = ROOM_W, 140
+    rng = random.Random(13)
+    s = [rect(0, 100, w, 40, "#0d2a1a")]
+    for _ in range(420):
+        x = rng.uniform(0, w)
+        top = rng.uniform(10, 90)
+        s.append(polygon([(x - 5, h - 30), (x + 5, h - 30), (x + rng.uniform(-14, 14), top)], rng.choice(("#163d24", "#1e5030", "#102d1b", "#2a6238"))))
+    return w, h, "".join(s), "", PPU
+
+
+# --- living room -------------------------------------------------------------------------------
+
+def livingroom(lit):
+    p = Paint(lit)
+    s = [rect(0, 0, ROOM_W, ROOM_H, p("#6f7a78")), rect(0, 0, ROOM_W, 30, p("#d0c8ba"))]
+    s.append(rect(40, 180, 110, FLOOR - 180, p("#5b4330")) + circle(130, 370, 6, p("#c9b98f")))  # front door
+    s.append(storm_window(760, 130, 300, 210, p, 4))
+    s.append(rect(200, 150, 90, 70, p("#3b3a36")) + rect(208, 158, 74, 54, p("#a48e6c")))  # family photo
+    s.append(rect(310, 170, 60, 80, p("#3b3a36")) + rect(318, 178, 44, 64, p("#8c7f66")))
+    s.append(rect(200, 420, 360, 90, p("#4c5b74"), 'rx="14"') + rect(200, 380, 360, 60, p("#56678a"), 'rx="14"'))  # sofa
+    s.append(rect(188, 400, 40, 110, p("#46546b"), 'rx="10"') + rect(532, 400, 40, 110, p("#46546b"), 'rx="10"'))
+    s.append(rect(620, 450, 110, 90, p("#5a4230")) + rect(636, 400, 78, 50, p("#22262e")))  # cabinet and TV
+    s.append(rect(820, 430, 260, 14, p("#6e5138")) + rect(834, 444, 12, FLOOR - 444, p("#5a4230")) + rect(1054, 444, 12, FLOOR - 444, p("#5a4230")))
+    s.append(line(600, 0, 600, 110, p("#2b2f36"), 3) + polygon([(560, 150), (640, 150), (620, 110), (580, 110)], p("#f2d7a2") if lit else night("#b8a88a")))
+    s.append(floorboards(p, FLOOR, color="#7a6a58", seam="#63554a"))
+    if lit:
+        s.append(lamp_glow(600, 170, 420) + ellipse(600, FLOOR + 20, 320, 40, "url(#warmPool)") + lamp_dark(600, 170, 1000, 0.45))
+    else:
+        s.append(moon_shaft(760, 130, 300, FLOOR - 130 + 40, lean=-260))
+        s.append(rect(0, 0, ROOM_W, ROOM_H, "#05070c", 'opacity="0.15"'))
+    return ROOM_W, ROOM_H, "".join(s), common_defs(), PPU
+
+
+# --- lift --------------------------------------------------------------------------------------
+
+def lift_interior():
+    """Inside the car, sized like one lift-door cell so it sits right behind the doors."""
+    w, h = 180, 256
+    defs = linear_gradient("carWall", [(0, "#8d8a84"), (0.5, "#b3aea4"), (1, "#8d8a84")], 0, 0, 1, 0)
+    s = rect(0, 0, w, h, "url(#carWall)")
+    for k in range(1, 4):
+        s += line(k * w / 4, 40, k * w / 4, 230, "#7a776f", 2)
+    s += rect(0, 0, w, 36, "#3a3d44") + rect(30, 20, 120, 10, "#fff3d8")
+    s += ellipse(90, 40, 110, 50, "#fff3d8", 'opacity="0.35"')
+    s += rect(0, 150, w, 8, "#6d6a63") + rect(0, 230, w, h - 230, "#4d4a45")
+    s += rect(150, 90, 20, 60, "#3a3d44") + "".join(circle(160, 100 + k * 12, 3, "#ffb347" if k == 1 else "#d8d4ca") for k in range(4))
+    return w, h, s, defs
+
+
+def lift_shaft():
+    """The shaft the lift rides through: 1800 units from floor 12 down to floor 1."""
+    w, h = 240, 1800
+    defs = linear_gradient("shaft", [(0, "#10141c"), (0.5, "#1a202b"), (1, "#10141c")], 0, 0, 1, 0)
+    s = rect(0, 0, w, h, "url(#shaft)")
+    s += rect(24, 0, 10, h, "#2c323e") + rect(w - 34, 0, 10, h, "#2c323e")
+    s += line(110, 0, 110, h, "#4a505c", 3) + line(130, 0, 130, h, "#4a505c", 3)
+    for k in range(12):  # a landing every floor, with its painted number
+        y = 60 + k * 140
+        s += rect(0, y, w, 14, "#2a2f39") + text(60, y + 50, str(12 - k), 26, "#6b7384")
+    return w, h, s, defs
+
+
+def lightning_overlay():
+    """Three looks of lightning through the bedroom window: a faint one and two strong ones."""
+    cw, ch = 960, 540
+    cells = []
+    for c, (strength, lean) in enumerate(((0.25, 120), (0.75, 200), (0.55, -140))):
+        x = c * cw
+        s = rect(x, 0, cw, ch, "#dfe8ff", 'opacity="%.2f"' % (strength * 0.35))
+        for k in range(2):  # the window panes cast as light on the room
+            px = x + 200 + k * 150
+            pts = " ".join("%d,%d" % q for q in [(px, 60), (px + 130, 60), (px + 130 + lean, ch), (px + lean, ch)])
+            s += '<polygon points="%s" fill="#eef3ff" opacity="%.2f" filter="url(#shaftBlur)"/>' % (pts, strength)
+        cells.append(s)
+    return cw * 3, ch, "".join(cells), blur("shaftBlur", 10)
+
+
 def images():
     return {
         "bedroom_lit.png": lambda: bedroom(True),
         "bedroom_unlit.png": lambda: bedroom(False),
+        "corridor_lit.png": lambda: corridor(True),
+        "corridor_unlit.png": lambda: corridor(False),
+        "corridor_alternate.png": lambda: corridor(False, alternate=True),
+        "corridor_background.png": lambda: skyline(2400, 700, 4),
+        "voiddeck_lit.png": lambda: void_deck(True),
+        "voiddeck_unlit.png": lambda: void_deck(False),
+        "voiddeck_alternate.png": lambda: void_deck(False, alternate=True),
+        "voiddeck_alternate_grass.png": grass_strip,
+        "livingroom_lit.png": lambda: livingroom(True),
+        "livingroom_unlit.png": lambda: livingroom(False),
+        "lift_interior.png": lift_interior,
+        "lift_shaft.png": lift_shaft,
+        "bedroom_lightning.png": lightning_overlay,
     }
