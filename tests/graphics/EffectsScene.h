@@ -1,0 +1,64 @@
+#pragma once
+
+#include <algorithm>
+#include <string>
+
+#include "graphics/ParticleEmitter.h"
+#include "graphics/Sprite.h"
+#include "graphics/TextSprite.h"
+#include "objects/GameObject.h"
+#include "objects/Transform.h"
+#include "tests/support/Image.h"
+#include "tests/support/ScriptedScene.h"
+
+// A test scene that draws what the level scene draws for text and effects: every object's Sprite,
+// then its ParticleEmitter, then its TextSprite, in list order.
+class EffectsScene : public ScriptedScene {
+public:
+    using ScriptedScene::ScriptedScene;
+
+    void Draw(mat4 projection, mat4 view) override {
+        ScriptedScene::Draw(projection, view);
+        for (const GameObjectRef& object : GameObjectList) {
+            if (auto emitter = object->GetComponent<ParticleEmitter>()) emitter->Draw(projection, view);
+            if (auto text = object->GetComponent<TextSprite>()) text->Draw();
+        }
+    }
+};
+
+// An object with a Transform at `position` (world units) of `size`, appended to the object list.
+inline GameObjectRef AddObject(const std::string& name, vec3 position, vec2 size = {1, 1}) {
+    auto object = std::make_shared<GameObject>(name, ObjectType::Background, NextObjectId++);
+    object->AddComponent(std::make_shared<Transform>(position, size), ComponentType::Transform);
+    GameObjectList.push_back(object);
+    return object;
+}
+
+// The smallest screen rectangle holding every pixel whose channel `c` exceeds `threshold`.
+struct InkBox {
+    int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
+    int pixels = 0;
+    int brightest = 0;
+    bool Empty() const { return pixels == 0; }
+    int Width() const { return Empty() ? 0 : right - left + 1; }
+    int Height() const { return Empty() ? 0 : bottom - top + 1; }
+};
+
+inline InkBox FindInk(const Image& image, int c, int threshold = 40, int fromX = 0, int fromY = 0,
+                      int toX = -1, int toY = -1) {
+    InkBox box;
+    if (toX < 0) toX = int(image.width);
+    if (toY < 0) toY = int(image.height);
+    for (int y = std::max(fromY, 0); y < std::min(toY, int(image.height)); ++y)
+        for (int x = std::max(fromX, 0); x < std::min(toX, int(image.width)); ++x) {
+            const int value = image.At(unsigned(x), unsigned(y), c);
+            box.brightest = std::max(box.brightest, value);
+            if (value <= threshold) continue;
+            ++box.pixels;
+            box.left = std::min(box.left, x);
+            box.right = std::max(box.right, x);
+            box.top = std::min(box.top, y);
+            box.bottom = std::max(box.bottom, y);
+        }
+    return box;
+}
