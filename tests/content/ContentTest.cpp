@@ -291,8 +291,12 @@ struct Decoded {
     double Seconds() const { return channels && rate ? double(samples.size()) / channels / rate : 0.0; }
 };
 
-Decoded DecodeListed(const std::string& listedPath) {
-    Decoded d;
+// Decoding every sound takes seconds, and three tests look at the same data: keep each result.
+const Decoded& DecodeListed(const std::string& listedPath) {
+    static std::map<std::string, Decoded> cache;
+    auto found = cache.find(listedPath);
+    if (found != cache.end()) return found->second;
+    Decoded& d = cache[listedPath];
     EXPECT_TRUE(Platform::DecodeSoundFile(OnDisk(listedPath).string(), d.samples, d.channels, d.rate))
         << listedPath << " does not decode";
     return d;
@@ -313,7 +317,7 @@ TEST(ContentTest, EverySoundDecodesAndIsAudible) {
     ASSERT_FALSE(all.empty());
     for (const ListEntry& entry : all) {
         SCOPED_TRACE(entry.name);
-        const Decoded d = DecodeListed(entry.path);
+        const Decoded& d = DecodeListed(entry.path);
         EXPECT_GT(d.Seconds(), 0.02);
         EXPECT_GT(Peak(d), 3000) << "next to silent";
         EXPECT_LT(d.Seconds(), 61.0) << "decoded whole into memory: keep it short";
@@ -336,7 +340,7 @@ TEST(ContentTest, LoopsEndWhereTheyBegin) {
     for (const ListEntry& entry : all) {
         if (!kLoops.count(entry.name)) continue;
         SCOPED_TRACE(entry.name);
-        const Decoded d = DecodeListed(entry.path);
+        const Decoded& d = DecodeListed(entry.path);
         ASSERT_GT(d.channels, 0);
         const size_t frames = d.samples.size() / size_t(d.channels);
         ASSERT_GT(frames, 1000u);
