@@ -1,5 +1,7 @@
 #include "objects/Transform.h"
 
+#include <imgui.h>
+
 #include "objects/GameObject.h"
 #include "objects/Serializer.h"
 
@@ -118,4 +120,24 @@ bool Transform::Deserialize(Serializer& serializer) {
     scaleInUnits = scale / PixelsPerUnit();
     positionInUnits = position / PixelsPerUnit();
     return ok;
+}
+
+void Transform::Inspector(int objectId) {
+    const std::string id = std::to_string(objectId);
+    if (!ImGui::CollapsingHeader(("Transform##" + id).c_str())) return;
+    float shown[2] = {position.x, position.y};
+    if (ImGui::DragFloat2(("Position##" + id).c_str(), shown)) SetPosition(shown[0], shown[1]);
+    float size[2] = {scale.x, scale.y};
+    if (ImGui::DragFloat2(("Scale##" + id).c_str(), size)) SetScale(size[0], size[1]);
+    ImGui::Text("Object Scale : %.2f %.2f", scaleInUnits.x, scaleInUnits.y);
+    if (ImGui::SliderAngle(("Rotation##" + id).c_str(), &rotation, -360.0f, 360.0f, "%.0f deg"))
+        upToDate = false;
+    // Converted only when edited: writing the degrees back every frame would let the radians drift.
+    const float degreesPerRadian = 180.0f / 3.1415927f;
+    float degrees = rotation * degreesPerRadian;
+    if (ImGui::InputFloat(("Rotation Input##" + id).c_str(), &degrees, 0, 0, "%.2f",
+                          ImGuiInputTextFlags_EnterReturnsTrue)) {
+        rotation = degrees / degreesPerRadian;
+        upToDate = false;
+    }
 }

@@ -19,6 +19,8 @@ public:
     std::string GetTypeName() override { return "Transform"; }
     bool Serialize(Serializer& serializer) override;
     bool Deserialize(Serializer& serializer) override;
+    // Position and size in pixels; the rotation is shown in degrees and kept in radians.
+    void Inspector(int objectId) override;
 
     vec3 GetPosition() const { return position; }
     vec3 GetScale() const { return scale; }
