@@ -2,6 +2,7 @@
 import figures
 import props
 import rooms
+import story
 import ui
 
 
@@ -25,4 +26,5 @@ def images():
             table["player_%s%s.png" % (anim, suffix)] = lambda a=anim, v=variant: figures.player_strip(a, v)
     table.update(ui.images())
     table.update(rooms.images())
+    table.update(story.images())
     return table
