@@ -11,15 +11,6 @@
 
 namespace {
 
-// An object with a Transform, appended to the store the way the editor creates one.
-GameObjectRef Spawn(const std::string& name, vec3 position = {}, vec2 size = {64, 64},
-                    ObjectType type = ObjectType::Floor) {
-    auto object = std::make_shared<GameObject>(name, type, NextObjectId++);
-    object->AddComponent(std::make_shared<Transform>(position, size), ComponentType::Transform);
-    GameObjectList.push_back(object);
-    return object;
-}
-
 std::vector<std::string> ChildNames(const GameObject& object) {
     std::vector<std::string> names;
     for (const auto& child : object.children) names.push_back(child->name);
@@ -37,11 +28,11 @@ bool Finite(const vec3& v) {
 TEST(GameObject, LookupsFindTheFirstExactMatch) {
     ScopedObjectStore store;
     EXPECT_FALSE(FindObjectByName("Door"));
-    GameObjectRef first = Spawn("Door");
-    Spawn("door");
-    Spawn("Door");
-    Spawn("Play", {}, {1, 1}, ObjectType::Button);
-    Spawn("Quit", {}, {1, 1}, ObjectType::Button);
+    GameObjectRef first = SpawnObject("Door");
+    SpawnObject("door");
+    SpawnObject("Door");
+    SpawnObject("Play", {}, {1, 1}, ObjectType::Button);
+    SpawnObject("Quit", {}, {1, 1}, ObjectType::Button);
     EXPECT_EQ(FindObjectByName("Door"), first);
     EXPECT_FALSE(FindObjectByName("Doo"));
     std::vector<GameObjectRef> buttons = FindButtonObjects();
@@ -83,8 +74,8 @@ TEST(GameObject, AddComponentKeepsTheFirstOfATypeAndInitialisesNewOnes) {
 
 TEST(GameObject, SetParentRecordsTheOffsetInParentScaleUnits) {
     ScopedObjectStore store;
-    GameObjectRef room = Spawn("Room", {60, 30, -5}, {64, 128});
-    GameObjectRef lamp = Spawn("Lamp", {100, 50, 2}, {32, 32});
+    GameObjectRef room = SpawnObject("Room", {60, 30, -5}, {64, 128});
+    GameObjectRef lamp = SpawnObject("Lamp", {100, 50, 2}, {32, 32});
     lamp->SetParent("Room");
 
     EXPECT_TRUE(lamp->hasParent);
@@ -105,7 +96,7 @@ TEST(GameObject, SetParentRecordsTheOffsetInParentScaleUnits) {
 
 TEST(GameObject, SetParentToNothingOrToItselfLeavesTheObjectUnparented) {
     ScopedObjectStore store;
-    GameObjectRef lamp = Spawn("Lamp");
+    GameObjectRef lamp = SpawnObject("Lamp");
     lamp->SetParent("none");
     EXPECT_EQ(lamp->parentName, "none");
     EXPECT_FALSE(lamp->hasParent);
@@ -116,8 +107,8 @@ TEST(GameObject, SetParentToNothingOrToItselfLeavesTheObjectUnparented) {
     EXPECT_TRUE(lamp->children.empty());
 
     // A loop would have no world position: an ancestor cannot become a child.
-    GameObjectRef room = Spawn("Room");
-    GameObjectRef house = Spawn("House");
+    GameObjectRef room = SpawnObject("Room");
+    GameObjectRef house = SpawnObject("House");
     lamp->SetParent("Room");
     room->SetParent("House");
     house->SetParent("Lamp");
@@ -131,8 +122,8 @@ TEST(GameObject, SetParentToNothingOrToItselfLeavesTheObjectUnparented) {
 
 TEST(GameObject, ReparentingMovesTheChildAndRemoveParentKeepsTheOthers) {
     ScopedObjectStore store;
-    GameObjectRef a = Spawn("A"), b = Spawn("B");
-    GameObjectRef first = Spawn("First"), second = Spawn("Second"), third = Spawn("Third");
+    GameObjectRef a = SpawnObject("A"), b = SpawnObject("B");
+    GameObjectRef first = SpawnObject("First"), second = SpawnObject("Second"), third = SpawnObject("Third");
     for (const auto& child : {first, second, third}) child->SetParent("A");
     EXPECT_EQ(ChildNames(*a), (std::vector<std::string>{"First", "Second", "Third"}));
 
@@ -169,8 +160,8 @@ TEST(GameObject, ParentingCopesWithMissingPiecesAndFreesPairsWithTheList) {
     EXPECT_TRUE(loaded->hasParent);
     EXPECT_TRUE(bare->children.empty()) << "only the list's own entry is ever added";
 
-    GameObjectRef room = Spawn("Room");
-    GameObjectRef lamp = Spawn("Lamp");
+    GameObjectRef room = SpawnObject("Room");
+    GameObjectRef lamp = SpawnObject("Lamp");
     lamp->SetParent("Room");
     std::weak_ptr<GameObject> roomAlive = room, lampAlive = lamp;
     room.reset();
@@ -182,11 +173,11 @@ TEST(GameObject, ParentingCopesWithMissingPiecesAndFreesPairsWithTheList) {
 
 TEST(GameObject, ZeroParentScaleKeepsChildrenFinite) {
     ScopedObjectStore store;
-    GameObjectRef flat = Spawn("Flat", {10, 10, 0}, {64, 64});
+    GameObjectRef flat = SpawnObject("Flat", {10, 10, 0}, {64, 64});
     auto flatTransform = flat->GetComponent<Transform>();
     flatTransform->scale = {0, 0, 1};
     flatTransform->Initialize();
-    GameObjectRef child = Spawn("Child", {30, 50, 1}, {16, 16});
+    GameObjectRef child = SpawnObject("Child", {30, 50, 1}, {16, 16});
     child->SetParent("Flat");
     auto t = child->GetComponent<Transform>();
     EXPECT_TRUE(Finite(t->parentOffset));

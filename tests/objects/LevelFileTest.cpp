@@ -449,11 +449,3 @@ TEST(LevelFile, FailedSaveReturnsFalseAndLeavesTheOldFileAsItWas) {
     EXPECT_EQ(ReadBytes(target), ReadBytes(DataFolder() / "Lighthouse.txt"));
     EXPECT_FALSE(fs::exists(target.string() + ".tmp"));
 }
-
-TEST(LevelFile, StorableWordsAreNonEmptyAndFreeOfWhiteSpace) {
-    EXPECT_TRUE(IsStorableWord("FadeInAndOut"));
-    EXPECT_TRUE(IsStorableWord("/"));
-    EXPECT_FALSE(IsStorableWord(""));
-    for (const char* text : {"a b", "a\tb", "a\nb", "a\rb", "a\vb", "a\fb", " "})
-        EXPECT_FALSE(IsStorableWord(text)) << text;
-}

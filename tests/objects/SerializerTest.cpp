@@ -8,7 +8,9 @@
 
 namespace {
 
-std::string Path(const Sandbox& box, const char* name) { return (box.root() / name).string(); }
+std::string Path(const Sandbox& box, const char* name) {
+    return (box.root() / name).string();
+}
 
 TEST(Serializer, WritesOneValuePerLineAndReadsThemBackInOrder) {
     Sandbox box;
