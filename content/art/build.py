@@ -39,6 +39,22 @@ def main():
                 f.write(doc(w, h, body, defs, scale))
         print("  Arts/" + name, flush=True)
         subprocess.run(["rsvg-convert", svg_path, "-o", os.path.join(ARTS, name)], check=True)
+    if not wanted:
+        build_icons(work)
+
+
+def build_icons(work):
+    """The window icons: PNG-in-ICO, 32 px for icon.ico and 16 px for icon_small.ico."""
+    resources = os.path.dirname(ARTS)
+    source = os.path.join(HERE, "src", "icon.svg")
+    pngs = {}
+    for size in (32, 16):
+        pngs[size] = os.path.join(work, "icon%d.png" % size)
+        subprocess.run(["rsvg-convert", "-w", str(size), "-h", str(size), source, "-o", pngs[size]], check=True)
+    pack = [sys.executable, os.path.join(HERE, "make_ico.py")]
+    subprocess.run(pack + [os.path.join(resources, "icon.ico"), pngs[32], pngs[16]], check=True)
+    subprocess.run(pack + [os.path.join(resources, "icon_small.ico"), pngs[16]], check=True)
+    print("  icon.ico, icon_small.ico", flush=True)
 
 
 if __name__ == "__main__":
