@@ -139,7 +139,7 @@ void BenchFrames() {
         std::fprintf(table, "%8d %8d %10.1f %10.1f %14.3f %14.3f %14.3f %14.3f\n", count, measured,
                      scene->buildMilliseconds, scene->initializeMilliseconds, frame.mean, frame.median,
                      frame.worst, draw.mean);
-        std::fflush(stdout);
+        std::fflush(table);
     }
 }
 
