@@ -148,6 +148,10 @@ bool OpenAudioDevice() {
         return false;
     }
     Mix_AllocateChannels(kMixingChannelCount);
+    // The mixer marks a paused channel with the tick count of the pause, so a pause in SDL's very
+    // first millisecond would read as "not paused". Start-up never takes that little in the game,
+    // but a test can.
+    while (SDL_GetTicks() == 0) SDL_Delay(1);
     for (MixingChannel& channel : device.channels) {
         channel.serial = 0;
         channel.startOrder = 0;
