@@ -12,9 +12,13 @@ LoggingSystem::LoggingSystem() {
     nameStream << std::put_time(&local, "%Y%m%d-%H%M%S");
 }
 
-LoggingSystem::~LoggingSystem() { logFile.Close(); }
+LoggingSystem::~LoggingSystem() {
+    logFile.Close();
+}
 
-std::string LoggingSystem::LogPath() const { return "../Logs/" + nameStream.str() + ".txt"; }
+std::string LoggingSystem::LogPath() const {
+    return "../Logs/" + nameStream.str() + ".txt";
+}
 
 void LoggingSystem::Initialize() {
     // A missing folder or an unwritable file is not worth stopping the game for.

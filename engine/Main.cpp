@@ -1,3 +1,5 @@
 #include "engine/Engine.h"
 
-int main(int, char**) { return Framework::RunGame(); }
+int main(int, char**) {
+    return Framework::RunGame();
+}

@@ -4,7 +4,9 @@ namespace {
 unsigned int randomState = 1;
 }
 
-void SeedRandom(unsigned int seed) { randomState = seed; }
+void SeedRandom(unsigned int seed) {
+    randomState = seed;
+}
 
 int Rand() {
     randomState = randomState * 214013u + 2531011u;

@@ -29,13 +29,19 @@ void WindowSystem::ReadSettings(const std::string& path) {
         // player's file is never rewritten. After a failed read every later one fails too.
         bool complete = true;
         int value = 0;
-        if (settingsFile.ReadInt(value) && value >= 1 && value <= maxSize) width = value;
-        else complete = false;
-        if (settingsFile.ReadInt(value) && value >= 1 && value <= maxSize) height = value;
-        else complete = false;
+        if (settingsFile.ReadInt(value) && value >= 1 && value <= maxSize)
+            width = value;
+        else
+            complete = false;
+        if (settingsFile.ReadInt(value) && value >= 1 && value <= maxSize)
+            height = value;
+        else
+            complete = false;
         std::string word;
-        if (settingsFile.ReadWord(word)) title = word.substr(0, maxTitleLength);
-        else complete = false;
+        if (settingsFile.ReadWord(word))
+            title = word.substr(0, maxTitleLength);
+        else
+            complete = false;
         settingsFile.Close();
         if (!complete)
             std::printf("%s: expected a width and a height of 1 to %d pixels and a one-word title; "
@@ -55,12 +61,14 @@ void WindowSystem::ReadSettings(const std::string& path) {
 void WindowSystem::Initialize() {
     ReadSettings(settingsPath);
     if (!Platform::InitVideo()) {
-        std::fprintf(stderr, "Hollowtide: cannot start the video system: %s\n", Platform::LastError().c_str());
+        std::fprintf(stderr, "Hollowtide: cannot start the video system: %s\n",
+                     Platform::LastError().c_str());
         return;
     }
     hwnd = Platform::CreateGameWindow(title, width, height);
     if (!hwnd) {
-        std::fprintf(stderr, "Hollowtide: cannot create the game window: %s\n", Platform::LastError().c_str());
+        std::fprintf(stderr, "Hollowtide: cannot create the game window: %s\n",
+                     Platform::LastError().c_str());
         return;
     }
     // The window starts out windowed at init.ini's size: what leaving full screen comes back to.

@@ -68,7 +68,9 @@ bool InputSystem::IsPhysicallyDown(int key) const {
     return key >= 0 && key < KEY_COUNT && Platform::IsVirtualKeyDown(KeyTable[key].vk);
 }
 
-bool InputSystem::IsKeyDown(int key) { return IsGameWindowActive() && IsPhysicallyDown(key); }
+bool InputSystem::IsKeyDown(int key) {
+    return IsGameWindowActive() && IsPhysicallyDown(key);
+}
 
 bool InputSystem::IsKeyTriggered(int key) {
     if (!IsKeyDown(key) || !KeyTable[key].armed) return false;

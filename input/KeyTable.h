@@ -12,7 +12,9 @@ constexpr int LeftCtrl = 6, RightCtrl = 7, LeftAlt = 8, RightAlt = 9, Escape = 1
 constexpr int Up = 15, Down = 16, Left = 17, Right = 18;
 constexpr int Digit0 = 25, A = 35, Numpad0 = 61, F1 = 71, F10 = 80, F11 = 81;
 constexpr int MouseLeft = 100, MouseRight = 101, MouseMiddle = 102;
-constexpr int Letter(char c) { return A + (c - 'A'); }
+constexpr int Letter(char c) {
+    return A + (c - 'A');
+}
 } // namespace Key
 
 struct KeyEntry {

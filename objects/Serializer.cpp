@@ -28,11 +28,21 @@ bool Serializer::Flush() {
     return stream.good();
 }
 
-void Serializer::WriteInt(int value) { stream << value << '\n'; }
-void Serializer::WriteFloat(float value) { stream << value << '\n'; }
-void Serializer::WriteBool(bool value) { stream << (value ? '1' : '0') << '\n'; }
-void Serializer::WriteString(const std::string& text) { stream << text << '\n'; }
-void Serializer::WriteStringLine(const std::string& text) { stream << text << "|\n"; }
+void Serializer::WriteInt(int value) {
+    stream << value << '\n';
+}
+void Serializer::WriteFloat(float value) {
+    stream << value << '\n';
+}
+void Serializer::WriteBool(bool value) {
+    stream << (value ? '1' : '0') << '\n';
+}
+void Serializer::WriteString(const std::string& text) {
+    stream << text << '\n';
+}
+void Serializer::WriteStringLine(const std::string& text) {
+    stream << text << "|\n";
+}
 
 void Serializer::WriteVec3(const vec3& v) {
     WriteFloat(v.x);
@@ -40,10 +50,18 @@ void Serializer::WriteVec3(const vec3& v) {
     WriteFloat(v.z);
 }
 
-bool Serializer::ReadInt(int& value) { return static_cast<bool>(stream >> value); }
-bool Serializer::ReadFloat(float& value) { return static_cast<bool>(stream >> value); }
-bool Serializer::ReadBool(bool& value) { return static_cast<bool>(stream >> value); }
-bool Serializer::ReadWord(std::string& word) { return static_cast<bool>(stream >> word); }
+bool Serializer::ReadInt(int& value) {
+    return static_cast<bool>(stream >> value);
+}
+bool Serializer::ReadFloat(float& value) {
+    return static_cast<bool>(stream >> value);
+}
+bool Serializer::ReadBool(bool& value) {
+    return static_cast<bool>(stream >> value);
+}
+bool Serializer::ReadWord(std::string& word) {
+    return static_cast<bool>(stream >> word);
+}
 
 bool Serializer::ReadStringLine(std::string& text) {
     stream.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
@@ -56,4 +74,6 @@ bool Serializer::ReadStringLine(std::string& text) {
     return true;
 }
 
-bool Serializer::ReadVec3(vec3& v) { return ReadFloat(v.x) && ReadFloat(v.y) && ReadFloat(v.z); }
+bool Serializer::ReadVec3(vec3& v) {
+    return ReadFloat(v.x) && ReadFloat(v.y) && ReadFloat(v.z);
+}

@@ -14,8 +14,12 @@
 namespace Platform {
 namespace {
 
-SDL_Window* ToSdl(WindowHandle window) { return reinterpret_cast<SDL_Window*>(window); }
-WindowHandle FromSdl(SDL_Window* window) { return reinterpret_cast<WindowHandle>(window); }
+SDL_Window* ToSdl(WindowHandle window) {
+    return reinterpret_cast<SDL_Window*>(window);
+}
+WindowHandle FromSdl(SDL_Window* window) {
+    return reinterpret_cast<WindowHandle>(window);
+}
 
 bool useInjectedInput = false;
 std::array<bool, 256> injectedKeys{};
@@ -89,15 +93,21 @@ void SendCodePoints(const char* utf8, const WindowProcedure& procedure) {
     while (*s) {
         uint32_t cp = 0;
         int extra = 0;
-        if (*s < 0x80) cp = *s;
-        else if ((*s & 0xE0) == 0xC0) cp = *s & 0x1F, extra = 1;
-        else if ((*s & 0xF0) == 0xE0) cp = *s & 0x0F, extra = 2;
-        else if ((*s & 0xF8) == 0xF0) cp = *s & 0x07, extra = 3;
-        else { ++s; continue; }
+        if (*s < 0x80)
+            cp = *s;
+        else if ((*s & 0xE0) == 0xC0)
+            cp = *s & 0x1F, extra = 1;
+        else if ((*s & 0xF0) == 0xE0)
+            cp = *s & 0x0F, extra = 2;
+        else if ((*s & 0xF8) == 0xF0)
+            cp = *s & 0x07, extra = 3;
+        else {
+            ++s;
+            continue;
+        }
         ++s;
         for (; extra > 0 && (*s & 0xC0) == 0x80; --extra, ++s) cp = (cp << 6) | (*s & 0x3F);
-        if (extra == 0 && cp >= 1 && cp <= 0xFFFF)
-            procedure({MessageType::Char, static_cast<int>(cp), 0});
+        if (extra == 0 && cp >= 1 && cp <= 0xFFFF) procedure({MessageType::Char, static_cast<int>(cp), 0});
     }
 }
 
@@ -118,9 +128,13 @@ bool InitVideo() {
     return true;
 }
 
-void QuitVideo() { SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS); }
+void QuitVideo() {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+}
 
-std::string LastError() { return SDL_GetError(); }
+std::string LastError() {
+    return SDL_GetError();
+}
 
 WindowHandle CreateGameWindow(const std::string& title, int width, int height) {
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
@@ -179,8 +193,12 @@ void GetScreenSize(WindowHandle window, int& width, int& height) {
     }
 }
 
-void ShowCursor(bool visible) { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
-bool IsCursorVisible() { return SDL_ShowCursor(SDL_QUERY) == SDL_ENABLE; }
+void ShowCursor(bool visible) {
+    SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+}
+bool IsCursorVisible() {
+    return SDL_ShowCursor(SDL_QUERY) == SDL_ENABLE;
+}
 
 void ShowErrorBox(const std::string& caption, const std::string& text, WindowHandle parent) {
     // Under a test harness nobody is there to close a modal box.
@@ -261,10 +279,14 @@ bool IsVirtualKeyDown(uint8_t virtualKey) {
     if (useInjectedInput) return injectedKeys[virtualKey];
     if (!SDL_WasInit(SDL_INIT_VIDEO)) return false;
     switch (virtualKey) {
-    case VK::LBUTTON: return (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) != 0;
-    case VK::RBUTTON: return (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_RMASK) != 0;
-    case VK::MBUTTON: return (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_MMASK) != 0;
-    default: break;
+    case VK::LBUTTON:
+        return (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) != 0;
+    case VK::RBUTTON:
+        return (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_RMASK) != 0;
+    case VK::MBUTTON:
+        return (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_MMASK) != 0;
+    default:
+        break;
     }
     SDL_Keycode key = KeycodeTable()[virtualKey];
     if (key == SDLK_UNKNOWN) return false;
@@ -310,14 +332,24 @@ void SwapWindow(WindowHandle window) {
     if (window) SDL_GL_SwapWindow(ToSdl(window));
 }
 
-bool HasCurrentGLContext() { return SDL_GL_GetCurrentContext() != nullptr; }
+bool HasCurrentGLContext() {
+    return SDL_GL_GetCurrentContext() != nullptr;
+}
 
-void* GetGLProcAddress(const char* name) { return SDL_GL_GetProcAddress(name); }
+void* GetGLProcAddress(const char* name) {
+    return SDL_GL_GetProcAddress(name);
+}
 
 namespace Testing {
-void UseInjectedInput(bool enabled) { useInjectedInput = enabled; }
-void InjectKey(uint8_t virtualKey, bool down) { injectedKeys[virtualKey] = down; }
-void ReleaseAllInjectedKeys() { injectedKeys.fill(false); }
+void UseInjectedInput(bool enabled) {
+    useInjectedInput = enabled;
+}
+void InjectKey(uint8_t virtualKey, bool down) {
+    injectedKeys[virtualKey] = down;
+}
+void ReleaseAllInjectedKeys() {
+    injectedKeys.fill(false);
+}
 void SetActiveWindowOverride(bool enabled, WindowHandle window) {
     activeWindowOverridden = enabled;
     activeWindowOverride = window;

@@ -46,7 +46,8 @@ bool LoadWindowIcon(WindowHandle window, const std::string& path, int size, bool
 enum class MessageType { Destroy, Size, KeyDown, KeyUp, Char, MouseMove, MouseWheel };
 struct WindowMessage {
     MessageType type = MessageType::Destroy;
-    int a = 0; // Size: width; KeyDown/KeyUp: scan code (below 512); Char: code point; MouseMove: x; MouseWheel: +1 or -1
+    int a = 0; // Size: width; KeyDown/KeyUp: scan code (below 512); Char: code point; MouseMove: x;
+               // MouseWheel: +1 or -1
     int b = 0; // Size: height; MouseMove: y
 };
 using WindowProcedure = std::function<void(const WindowMessage&)>;

@@ -20,8 +20,11 @@ struct RecordingSystem : System {
     bool failsToStart = false;
     std::function<void()> onUpdate;
 
-    RecordingSystem(std::string systemName, std::vector<std::string>& log) : name(std::move(systemName)), journal(log) {}
-    void HandleMessage(const SystemMessage& m) override { journal.push_back(name + ":message" + std::to_string(m.id)); }
+    RecordingSystem(std::string systemName, std::vector<std::string>& log)
+        : name(std::move(systemName)), journal(log) {}
+    void HandleMessage(const SystemMessage& m) override {
+        journal.push_back(name + ":message" + std::to_string(m.id));
+    }
     void Initialize() override { journal.push_back(name + ":init"); }
     void Update(float) override {
         journal.push_back(name + ":update");
@@ -49,14 +52,16 @@ protected:
         appRunning = true;
         windowSystem->quitRequested = false;
     }
-    int Count(const std::string& entry) const { return static_cast<int>(std::count(journal.begin(), journal.end(), entry)); }
+    int Count(const std::string& entry) const {
+        return static_cast<int>(std::count(journal.begin(), journal.end(), entry));
+    }
 };
 
 TEST_F(EngineTest, SystemsStartAndUpdateInListOrderAndStopInReverse) {
     ASSERT_TRUE(engine->Initialize());
     engine->Update();
     engine->Shutdown();
-    std::vector<std::string> expected = {"a:init",   "b:init",   "c:init",     "a:update",   "b:update",
+    std::vector<std::string> expected = {"a:init",   "b:init",     "c:init",     "a:update",  "b:update",
                                          "c:update", "c:shutdown", "b:shutdown", "a:shutdown"};
     EXPECT_EQ(journal, expected);
     EXPECT_TRUE(engine->systems.empty());

@@ -11,7 +11,7 @@ namespace {
 TEST(GameStartup, WithoutADisplayOrOpenGLTheGameExitsNonZeroWithOneLine) {
     if (!std::filesystem::exists(GameBinary())) GTEST_SKIP() << "game binary not built";
     const std::map<std::string, std::string> environments[] = {
-        {{"SDL_VIDEODRIVER", "dummy"}},                                        // a video driver without OpenGL
+        {{"SDL_VIDEODRIVER", "dummy"}},                                      // a video driver without OpenGL
         {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"SDL_VIDEODRIVER", ""}}, // no display at all
     };
     for (const auto& environment : environments) {

@@ -18,7 +18,9 @@ using namespace Framework;
 
 namespace {
 
-bool HasDisplay() { return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY"); }
+bool HasDisplay() {
+    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+}
 
 // A real game window (800 x 600 when windowed) with its OpenGL context, under whatever display the
 // tests run on (Xvfb with a window manager in scripts/test).

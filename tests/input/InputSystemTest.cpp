@@ -126,7 +126,8 @@ TEST_F(InputTest, KeyTableFollowsTheVirtualKeyLayout) {
 }
 
 TEST_F(InputTest, ActionsResolveThroughBothFilesAndTheLaterBindingWins) {
-    std::string out = LoadFiles("BACKSPACE SPACE\nTAB ENTER", "ACTION_JUMP TAB\nACTION_JUMP SPACE\nACTION_RUN ENTER\n");
+    std::string out =
+        LoadFiles("BACKSPACE SPACE\nTAB ENTER", "ACTION_JUMP TAB\nACTION_JUMP SPACE\nACTION_RUN ENTER\n");
     EXPECT_NE(out.find("expected 103 key names, found 4"), std::string::npos) << out;
     EXPECT_EQ(ActionMap.size(), 2u); // the trailing line break adds no empty action
     Hold(Key::Space, true);

@@ -54,7 +54,8 @@ TEST(IcoReader, BmpEntriesComeOutTopRowFirstInRgba) {
     ASSERT_TRUE(DecodeIco(TinyBmpIco(), 2, image));
     ASSERT_EQ(image.width, 2);
     ASSERT_EQ(image.height, 2);
-    const std::vector<uint8_t> expected = {255, 0, 0, 128, 255, 255, 255, 255, 0, 0, 255, 255, 0, 255, 0, 255};
+    const std::vector<uint8_t> expected = {255, 0, 0,   128, 255, 255, 255, 255,
+                                           0,   0, 255, 255, 0,   255, 0,   255};
     EXPECT_EQ(image.rgba, expected);
 }
 

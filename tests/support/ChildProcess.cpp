@@ -27,8 +27,10 @@ ChildProcess::ChildProcess(const std::string& program, const std::string& workin
     if (pid == 0) {
         if (chdir(workingDirectory.c_str()) != 0) _exit(127);
         for (const auto& [name, value] : environment) {
-            if (value.empty()) unsetenv(name.c_str());
-            else setenv(name.c_str(), value.c_str(), 1);
+            if (value.empty())
+                unsetenv(name.c_str());
+            else
+                setenv(name.c_str(), value.c_str(), 1);
         }
         int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -66,9 +68,17 @@ void ChildProcess::Signal(int signal) {
     if (pid > 0 && !ended) kill(pid, signal);
 }
 
-bool ChildProcess::IsRunning() { return !WaitForExit(0); }
+bool ChildProcess::IsRunning() {
+    return !WaitForExit(0);
+}
 
-std::string ChildProcess::Output() const { return ReadAll(outPath); }
-std::string ChildProcess::Errors() const { return ReadAll(errPath); }
+std::string ChildProcess::Output() const {
+    return ReadAll(outPath);
+}
+std::string ChildProcess::Errors() const {
+    return ReadAll(errPath);
+}
 
-std::string GameBinary() { return std::string(HOLLOWTIDE_BUILD_DIR) + "/hollowtide"; }
+std::string GameBinary() {
+    return std::string(HOLLOWTIDE_BUILD_DIR) + "/hollowtide";
+}

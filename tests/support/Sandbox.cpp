@@ -43,4 +43,6 @@ std::string Sandbox::ReadResource(const std::string& relative) const {
     return text.str();
 }
 
-fs::path RepositoryResources() { return fs::path(HOLLOWTIDE_SOURCE_DIR) / "Resources"; }
+fs::path RepositoryResources() {
+    return fs::path(HOLLOWTIDE_SOURCE_DIR) / "Resources";
+}
