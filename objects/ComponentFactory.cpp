@@ -1,5 +1,6 @@
 #include "objects/ComponentFactory.h"
 
+#include "gameplay/Button.h"
 #include "graphics/Sprite.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/TextSprite.h"
@@ -27,6 +28,7 @@ const FactoryRow factoryTable[] = {
     {"TextSprite", Make<TextSprite>},
     {"BoxCollider", Make<BoxCollider>},
     {"ParticleEmitter", Make<ParticleEmitter>},
+    {"Button", Make<Button>},
 };
 
 } // namespace

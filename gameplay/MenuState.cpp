@@ -1,0 +1,3 @@
+#include "gameplay/MenuState.h"
+
+MenuStateBlock MenuState;

@@ -1,0 +1,179 @@
+#include "gameplay/Button.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/WindowSystem.h"
+#include "gameplay/GameFlags.h"
+#include "gameplay/MenuState.h"
+#include "graphics/Sprite.h"
+#include "objects/ComponentFactory.h"
+#include "objects/GameObject.h"
+#include "objects/Serializer.h"
+#include "scenes/SceneSystem.h"
+#include "tests/support/ObjectStore.h"
+#include "tests/support/Sandbox.h"
+#include "tests/support/ScriptedScene.h"
+
+using namespace Framework;
+
+namespace {
+
+class ButtonTest : public ::testing::Test {
+protected:
+    ScopedObjectStore store;
+
+    void SetUp() override {
+        sceneSystem->Initialize();
+        GameFlags.Reset();
+        MenuState.Reset();
+        windowSystem->quitRequested = false;
+    }
+    void TearDown() override {
+        sceneSystem->Initialize();
+        GameFlags.Reset();
+        MenuState.Reset();
+        windowSystem->quitRequested = false;
+    }
+
+    static void Activate(int32_t kind) {
+        Button button;
+        button.buttonType = kind;
+        button.Activate();
+    }
+};
+
+TEST_F(ButtonTest, PlayStartsAFreshGameAtLevelOneThroughTheLoadingScreen) {
+    GameFlags.backgroundScrollSpeed = 0.003f;
+    GameFlags.runDisabled = true;
+    GameFlags.redCorridorActive = true;
+    GameFlags.blackoutSoundPending = false;
+    GameFlags.currentLevel = 4;
+    Activate(Button::Play);
+    EXPECT_FLOAT_EQ(GameFlags.backgroundScrollSpeed, 0.012f);
+    EXPECT_FALSE(GameFlags.runDisabled);
+    EXPECT_FALSE(GameFlags.redCorridorActive);
+    EXPECT_TRUE(GameFlags.blackoutSoundPending);
+    EXPECT_EQ(GameFlags.currentLevel, 1);
+    EXPECT_EQ(sceneSystem->nextScene, SceneLoading);
+}
+
+TEST_F(ButtonTest, SubScreenButtonsOnlyRaiseRequestsAndSetTheNavigation) {
+    Activate(Button::HowToPlay);
+    EXPECT_TRUE(MenuState.howToPlayRequested);
+    EXPECT_FALSE(MenuState.verticalNavEnabled);
+    EXPECT_FALSE(MenuState.horizontalNavEnabled);
+
+    MenuState.Reset();
+    Activate(Button::Credits);
+    EXPECT_TRUE(MenuState.creditsRequested);
+    EXPECT_FALSE(MenuState.verticalNavEnabled);
+
+    MenuState.Reset();
+    MenuState.selectionIndex = 3;
+    Activate(Button::Options);
+    EXPECT_TRUE(MenuState.optionsRequested);
+    EXPECT_TRUE(MenuState.verticalNavEnabled);
+    EXPECT_EQ(MenuState.selectionIndex, 0);
+
+    MenuState.Reset();
+    MenuState.selectionIndex = 4;
+    Activate(Button::Quit);
+    EXPECT_TRUE(MenuState.quitDialogRequested);
+    EXPECT_FALSE(MenuState.verticalNavEnabled);
+    EXPECT_TRUE(MenuState.horizontalNavEnabled);
+    EXPECT_EQ(MenuState.selectionIndex, 0);
+
+    MenuState.Reset();
+    MenuState.closeTimer = 2.0f;
+    Activate(Button::Back);
+    EXPECT_TRUE(MenuState.closeRequested);
+    EXPECT_FLOAT_EQ(MenuState.closeDelay, 0.5f);
+    EXPECT_EQ(MenuState.closeTimer, 0.0f);
+    EXPECT_FALSE(MenuState.verticalNavEnabled);
+
+    MenuState.Reset();
+    Activate(Button::Mute);
+    EXPECT_TRUE(MenuState.closeRequested);
+    EXPECT_EQ(MenuState.closeDelay, 0.0f);
+    EXPECT_TRUE(MenuState.verticalNavEnabled);
+
+    EXPECT_EQ(sceneSystem->nextScene, SceneNone); // none of them leaves the menu
+}
+
+TEST_F(ButtonTest, NoShowsItsPressedLookAndClosesAfterHalfASecond) {
+    auto no = std::make_shared<GameObject>("NoButtonHUD", ObjectType::Button, NextObjectId++);
+    auto sprite = std::make_shared<Sprite>();
+    sprite->numRows = 3;
+    no->components.push_back(sprite);
+    GameObjectList.push_back(no);
+    MenuState.selectionIndex = 1;
+    Activate(Button::No);
+    EXPECT_EQ(sprite->row, Button::Pressed);
+    EXPECT_FLOAT_EQ(sprite->vOffset, 2.0f / 3.0f);
+    EXPECT_EQ(MenuState.selectionIndex, 0);
+    EXPECT_TRUE(MenuState.closeRequested);
+    EXPECT_FLOAT_EQ(MenuState.closeDelay, 0.5f);
+
+    GameObjectList.clear(); // without the object only the look is skipped
+    MenuState.Reset();
+    Activate(Button::No);
+    EXPECT_TRUE(MenuState.closeRequested);
+}
+
+TEST_F(ButtonTest, YesUnloadsTheMenuAndEndsTheGame) {
+    auto menu = std::make_shared<ScriptedScene>(SceneMenu);
+    sceneSystem->scenes[SceneMenu] = menu;
+    sceneSystem->currentScene = SceneMenu;
+    Activate(Button::Yes);
+    EXPECT_EQ(sceneSystem->nextScene, SceneQuit);
+    EXPECT_EQ(menu->unloads, 1);
+    EXPECT_TRUE(windowSystem->quitRequested);
+}
+
+TEST_F(ButtonTest, UnknownKindsDoNothingAndHaveNoLabel) {
+    MenuState.selectionIndex = 2;
+    for (int32_t kind : {-1, 9, 42}) {
+        Activate(kind);
+        EXPECT_EQ(ButtonTypeLabel(kind), "") << kind;
+    }
+    EXPECT_EQ(MenuState.selectionIndex, 2);
+    EXPECT_EQ(sceneSystem->nextScene, SceneNone);
+    EXPECT_FALSE(MenuState.closeRequested);
+    EXPECT_EQ(ButtonTypeLabel(Button::HowToPlay), "How to play");
+    EXPECT_EQ(ButtonTypeLabel(Button::No), "No");
+}
+
+TEST_F(ButtonTest, RecordRoundTripsThroughTheFactoryAndStopsOnATruncatedFile) {
+    Sandbox box;
+    const std::string path = (box.resources() / "button.txt").string();
+    Serializer out;
+    ASSERT_TRUE(out.OpenWrite(path));
+    Button written;
+    written.buttonType = Button::No;
+    EXPECT_TRUE(written.Serialize(out));
+    out.Close();
+    EXPECT_EQ(box.ReadResource("button.txt"), "Button\nButtonType\n8\n");
+
+    Serializer in;
+    ASSERT_TRUE(in.OpenRead(path));
+    std::string typeName;
+    ASSERT_TRUE(in.ReadWord(typeName));
+    std::shared_ptr<Component> read = CreateComponent(typeName);
+    ASSERT_NE(read, nullptr);
+    ASSERT_TRUE(read->Deserialize(in));
+    read->Initialize();
+    EXPECT_EQ(read->GetType(), ComponentType::Button);
+    auto button = std::dynamic_pointer_cast<Button>(read);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->buttonType, Button::No);
+    EXPECT_EQ(button->typeLabel, "No");
+    in.Close();
+
+    box.WriteResource("cut.txt", "ButtonType\n");
+    ASSERT_TRUE(in.OpenRead((box.resources() / "cut.txt").string()));
+    Button cut;
+    EXPECT_FALSE(cut.Deserialize(in));
+    in.Close();
+}
+
+} // namespace

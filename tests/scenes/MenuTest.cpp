@@ -1,0 +1,302 @@
+#include "scenes/Menu.h"
+
+#include <gtest/gtest.h>
+
+#include "audio/AudioSystem.h"
+#include "engine/WindowSystem.h"
+#include "gameplay/Button.h"
+#include "gameplay/GameFlags.h"
+#include "gameplay/MenuState.h"
+#include "graphics/Sprite.h"
+#include "input/InputSystem.h"
+#include "objects/GameObject.h"
+#include "platform/Platform.h"
+#include "scenes/SceneSystem.h"
+#include "tests/scenes/FrontEndLevelText.h"
+#include "tests/support/ObjectStore.h"
+#include "tests/support/Sandbox.h"
+
+using namespace Framework;
+
+namespace {
+
+FrontEndObject Hud(const std::string& name, float z = 50) {
+    return FrontEndObject{name, 12, 0, 0, z, -1, true};
+}
+
+// The shipped layout in miniature, listed out of order so that the menu has to sort it.
+std::vector<FrontEndObject> FullMenu() {
+    return {ButtonObject("QuitButton", Button::Quit, 0, -200),
+            ButtonObject("NoButtonHUD", Button::No, 100, -300),
+            ButtonObject("PlayButton", Button::Play, 0, 200),
+            ButtonObject("Back", Button::Back, 300, -200),
+            ButtonObject("CreditsButton", Button::Credits, 0, 0),
+            ButtonObject("YesButtonHUD", Button::Yes, -100, -300),
+            ButtonObject("OptionsButton", Button::Options, 0, -100),
+            ButtonObject("Mute", Button::Mute, 300, -100),
+            ButtonObject("HowToPlayButton", Button::HowToPlay, 0, 100),
+            Hud("HowToPlayHUD"),
+            Hud("CreditsHUD"),
+            Hud("QuitConfirmationHUD"),
+            Hud("Black", 90)};
+}
+
+// The menu scene run frame by frame on its own, with scripted keys and a pretend game window.
+class MenuTest : public ::testing::Test {
+protected:
+    Sandbox box;
+    ScopedObjectStore store;
+    Menu menu;
+    Platform::WindowHandle fakeWindow = reinterpret_cast<Platform::WindowHandle>(0x1);
+    int32_t savedNextScene = SceneNone;
+
+    void SetUp() override {
+        for (auto& entry : KeyTable) entry.armed = true;
+        Platform::Testing::UseInjectedInput(true);
+        Platform::Testing::ReleaseAllInjectedKeys();
+        windowSystem->hwnd = fakeWindow;
+        Platform::Testing::SetActiveWindowOverride(true, fakeWindow);
+        savedNextScene = sceneSystem->nextScene;
+        AudioMuted = false;
+        GameFlags.Reset();
+    }
+    void TearDown() override {
+        menu.Unload();
+        Platform::Testing::ReleaseAllInjectedKeys();
+        Platform::Testing::UseInjectedInput(false);
+        Platform::Testing::SetActiveWindowOverride(false, nullptr);
+        windowSystem->hwnd = nullptr;
+        sceneSystem->nextScene = savedNextScene;
+        AudioMuted = false;
+        MenuState.Reset();
+        GameFlags.Reset();
+    }
+
+    void Start(const std::vector<FrontEndObject>& objects) {
+        box.WriteResource("Level/Menu.txt", FrontEndLevelText("Menu", objects));
+        menu.Load();
+        menu.Initialize();
+    }
+    void Frame(float dt = 1.0f / 60.0f) {
+        inputSystem->Update(dt);
+        menu.Update(dt);
+    }
+    void Frames(int count) {
+        for (int i = 0; i < count; ++i) Frame();
+    }
+    // Down for one frame, then up for one, as a quick tap on a keyboard.
+    void Press(int key) {
+        Platform::Testing::InjectKey(KeyTable[key].vk, true);
+        Frame();
+        Platform::Testing::InjectKey(KeyTable[key].vk, false);
+        Frame();
+    }
+    std::string Selected() const { return menu.selection ? menu.selection->name : "(none)"; }
+    std::shared_ptr<Sprite> SpriteNamed(const std::string& name) const {
+        GameObjectRef object = FindObjectByName(name);
+        return object ? object->GetComponent<Sprite>() : nullptr;
+    }
+    int Row(const std::string& name) const { return SpriteNamed(name)->row; }
+    float Alpha(const std::string& name) const { return SpriteNamed(name)->transparency; }
+};
+
+TEST_F(MenuTest, ListsAreSortedAndPlayStartsHighlightedBehindBlack) {
+    Start(FullMenu());
+    ASSERT_EQ(menu.mainButtons.size(), 5u);
+    const char* mainOrder[] = {"PlayButton", "HowToPlayButton", "CreditsButton", "OptionsButton",
+                               "QuitButton"};
+    for (size_t i = 0; i < 5; ++i) EXPECT_EQ(menu.mainButtons[i]->name, mainOrder[i]);
+    ASSERT_EQ(menu.quitButtons.size(), 2u);
+    EXPECT_EQ(menu.quitButtons[0]->name, "YesButtonHUD");
+    ASSERT_EQ(menu.optionButtons.size(), 2u);
+    EXPECT_EQ(menu.optionButtons[0]->name, "Mute");
+    EXPECT_EQ(Selected(), "PlayButton");
+    EXPECT_EQ(Row("PlayButton"), Button::Highlighted);
+    EXPECT_FLOAT_EQ(SpriteNamed("PlayButton")->vOffset, 1.0f / 3.0f);
+    EXPECT_EQ(Alpha("Black"), 1.0f);
+    EXPECT_EQ(Alpha("HowToPlayHUD"), 0.0f);
+    EXPECT_EQ(Alpha("Back"), 0.0f);
+    Frames(70);
+    EXPECT_LE(Alpha("Black"), 0.0f); // faded in from black
+}
+
+TEST_F(MenuTest, ArrowsWalkTheMainListAndStopAtItsEnds) {
+    Start(FullMenu());
+    Press(Key::Up);
+    EXPECT_EQ(Selected(), "PlayButton");
+    EXPECT_EQ(MenuState.selectionIndex, 0);
+    for (int i = 0; i < 6; ++i) Press(Key::Down);
+    EXPECT_EQ(Selected(), "QuitButton");
+    EXPECT_EQ(MenuState.selectionIndex, 4);
+    Press(Key::Up);
+    EXPECT_EQ(Selected(), "OptionsButton");
+    EXPECT_EQ(Row("OptionsButton"), Button::Highlighted);
+    EXPECT_EQ(Row("QuitButton"), Button::Idle);
+    // Left and Right mean nothing outside the quit question.
+    Press(Key::Right);
+    EXPECT_EQ(Selected(), "OptionsButton");
+}
+
+TEST_F(MenuTest, HowToPlayOpensOnBackAndAFrameWithEnterReadsNoArrows) {
+    Start(FullMenu());
+    Press(Key::Down);
+    Platform::Testing::InjectKey(KeyTable[Key::Enter].vk, true);
+    Platform::Testing::InjectKey(KeyTable[Key::Down].vk, true);
+    Frame();
+    Platform::Testing::ReleaseAllInjectedKeys();
+    Frame();
+    EXPECT_EQ(Selected(), "Back");
+    EXPECT_EQ(menu.previousSelection->name, "HowToPlayButton");
+    EXPECT_EQ(Row("HowToPlayButton"), Button::Pressed);
+    EXPECT_EQ(Alpha("HowToPlayHUD"), 1.0f);
+    EXPECT_EQ(Alpha("Back"), 1.0f);
+    // The screen is modal: the arrows do not reach the main list.
+    Press(Key::Down);
+    Press(Key::Up);
+    EXPECT_EQ(Selected(), "Back");
+
+    Press(Key::Enter);
+    EXPECT_EQ(Row("Back"), Button::Pressed);
+    EXPECT_EQ(Alpha("HowToPlayHUD"), 1.0f); // the pressed look shows for half a second
+    Frames(30);
+    EXPECT_EQ(Alpha("HowToPlayHUD"), 0.0f);
+    EXPECT_EQ(Alpha("Back"), 0.0f);
+    EXPECT_EQ(Row("Back"), Button::Idle);
+    EXPECT_EQ(Selected(), "HowToPlayButton");
+    EXPECT_EQ(Row("HowToPlayButton"), Button::Highlighted);
+    Press(Key::Down);
+    EXPECT_EQ(Selected(), "CreditsButton");
+}
+
+TEST_F(MenuTest, QuitQuestionOpensOnNoAndClosesBackOntoQuit) {
+    Start(FullMenu());
+    for (int i = 0; i < 4; ++i) Press(Key::Down);
+    Press(Key::Enter);
+    EXPECT_EQ(Alpha("QuitConfirmationHUD"), 1.0f);
+    EXPECT_EQ(Alpha("YesButtonHUD"), 1.0f);
+    EXPECT_EQ(Selected(), "NoButtonHUD");
+    EXPECT_EQ(MenuState.selectionIndex, 1);
+    Press(Key::Right);
+    EXPECT_EQ(Selected(), "NoButtonHUD");
+    Press(Key::Left);
+    EXPECT_EQ(Selected(), "YesButtonHUD");
+    Press(Key::Left);
+    EXPECT_EQ(Selected(), "YesButtonHUD");
+    Press(Key::Up);
+    EXPECT_EQ(Selected(), "YesButtonHUD");
+    Press(Key::Right);
+    Press(Key::Enter);
+    EXPECT_EQ(Row("NoButtonHUD"), Button::Pressed);
+    Frames(30);
+    EXPECT_EQ(Alpha("QuitConfirmationHUD"), 0.0f);
+    EXPECT_EQ(Alpha("NoButtonHUD"), 0.0f);
+    EXPECT_EQ(Selected(), "QuitButton");
+    EXPECT_EQ(MenuState.selectionIndex, 4);
+    Press(Key::Up);
+    EXPECT_EQ(Selected(), "OptionsButton");
+}
+
+TEST_F(MenuTest, MuteSwitchesTheSoundAndItsLookWithoutClosingTheOptions) {
+    Start(FullMenu());
+    for (int i = 0; i < 3; ++i) Press(Key::Down);
+    Press(Key::Enter);
+    EXPECT_TRUE(MenuState.inOptions);
+    EXPECT_EQ(Selected(), "Mute");
+    EXPECT_EQ(Alpha("Mute"), 1.0f);
+    EXPECT_EQ(Alpha("Back"), 1.0f);
+
+    Press(Key::Enter);
+    EXPECT_TRUE(AudioMuted);
+    EXPECT_TRUE(menu.muted);
+    EXPECT_TRUE(SpriteNamed("Mute")->useAltTexture);
+    EXPECT_EQ(Row("Mute"), Button::Highlighted); // Mute never shows the pressed look
+    EXPECT_EQ(Selected(), "Mute");
+    EXPECT_TRUE(MenuState.inOptions);
+
+    Press(Key::Enter);
+    EXPECT_FALSE(AudioMuted);
+    EXPECT_FALSE(SpriteNamed("Mute")->useAltTexture);
+
+    Press(Key::Down);
+    EXPECT_EQ(Selected(), "Back");
+    Press(Key::Down);
+    EXPECT_EQ(Selected(), "Back");
+    Press(Key::Enter);
+    Frames(30);
+    EXPECT_FALSE(MenuState.inOptions);
+    EXPECT_EQ(Alpha("Mute"), 0.0f);
+    EXPECT_EQ(Selected(), "OptionsButton");
+    EXPECT_EQ(MenuState.selectionIndex, 3);
+    Press(Key::Down);
+    EXPECT_EQ(Selected(), "QuitButton");
+}
+
+TEST_F(MenuTest, PlayActsAfterTheFadeEvenWhenDownIsPressedDuringIt) {
+    Start(FullMenu());
+    Frames(70);
+    Press(Key::Enter);
+    EXPECT_TRUE(menu.activating);
+    Press(Key::Down);
+    Press(Key::Down);
+    EXPECT_EQ(Selected(), "PlayButton");
+    for (int i = 0; i < 120 && sceneSystem->nextScene != SceneLoading; ++i) Frame();
+    EXPECT_EQ(sceneSystem->nextScene, SceneLoading);
+    EXPECT_EQ(Selected(), "PlayButton");
+    EXPECT_GE(Alpha("Black"), 1.0f);
+    EXPECT_FALSE(MenuState.howToPlayRequested);
+}
+
+TEST_F(MenuTest, ASingleQuitButtonIsNeverReadPastItsEnd) {
+    Start({ButtonObject("PlayButton", Button::Play, 0, 100), ButtonObject("QuitButton", Button::Quit, 0, 0),
+           ButtonObject("NoButtonHUD", Button::No, 0, -100), Hud("Black", 90)});
+    Press(Key::Down);
+    Press(Key::Down);
+    EXPECT_EQ(Selected(), "QuitButton");
+    EXPECT_EQ(MenuState.selectionIndex, 1);
+    Press(Key::Enter);
+    EXPECT_EQ(Selected(), "NoButtonHUD");
+    EXPECT_EQ(MenuState.selectionIndex, 0);
+    Press(Key::Right);
+    Press(Key::Left);
+    EXPECT_EQ(Selected(), "NoButtonHUD");
+    Press(Key::Enter);
+    Frames(30);
+    EXPECT_EQ(Selected(), "QuitButton");
+    Press(Key::Up);
+    EXPECT_EQ(Selected(), "PlayButton");
+}
+
+TEST_F(MenuTest, MissingScreensAndBlackLeaveTheListUsable) {
+    Start({ButtonObject("PlayButton", Button::Play, 0, 100),
+           ButtonObject("HowToPlayButton", Button::HowToPlay, 0, 0),
+           ButtonObject("OptionsButton", Button::Options, 0, -100),
+           ButtonObject("QuitButton", Button::Quit, 0, -200),
+           FrontEndObject{"Plain", 4, 0, 0, 0, -1, false}});
+    Press(Key::Down);
+    Press(Key::Enter); // no Back to leave how-to-play by: nothing opens
+    EXPECT_EQ(Selected(), "HowToPlayButton");
+    Press(Key::Down);
+    Press(Key::Enter); // no option buttons
+    EXPECT_FALSE(MenuState.inOptions);
+    EXPECT_EQ(Selected(), "OptionsButton");
+    Press(Key::Down);
+    Press(Key::Enter); // no Yes or No
+    EXPECT_EQ(Selected(), "QuitButton");
+    for (int i = 0; i < 3; ++i) Press(Key::Up);
+    EXPECT_EQ(Selected(), "PlayButton");
+    // Without "Black" the fade before Play counts as finished at once.
+    Press(Key::Enter);
+    EXPECT_EQ(sceneSystem->nextScene, SceneLoading);
+    EXPECT_EQ(GameFlags.currentLevel, 1);
+}
+
+TEST_F(MenuTest, AMenuWithoutPlayHasNoSelectionAndIgnoresKeys) {
+    Start({ButtonObject("QuitButton", Button::Quit, 0, 0), ButtonObject("Odd", 42, 0, 100)});
+    EXPECT_EQ(menu.mainButtons.size(), 1u);
+    Press(Key::Enter);
+    Press(Key::Down);
+    EXPECT_EQ(menu.selection, nullptr);
+    EXPECT_FALSE(MenuState.quitDialogRequested);
+}
+
+} // namespace
