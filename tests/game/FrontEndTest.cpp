@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+
+#include "audio/AudioSystem.h"
+#include "gameplay/GameFlags.h"
+#include "gameplay/MenuState.h"
+#include "graphics/ParticleEmitter.h"
+#include "graphics/Sprite.h"
+#include "graphics/TextureSystem.h"
+#include "objects/GameObject.h"
+#include "objects/Transform.h"
+#include "scenes/Menu.h"
+#include "scenes/SceneSystem.h"
+#include "scenes/Splash.h"
+#include "tests/support/GameHarness.h"
+
+using namespace Framework;
+
+namespace {
+
+// A quarter of the full-HD screen the front end is laid out for, with the camera zoomed out to
+// match, keeps the software renderer quick while the screenshots still show whole screens.
+GameOptions SmallScreen(float dt = 1.0f / 30.0f) {
+    GameOptions options;
+    options.width = 960;
+    options.height = 540;
+    options.dt = dt;
+    return options;
+}
+
+void ShowWholeScreen() {
+    if (GameObjectRef camera = FindObjectByName("Camera"))
+        if (auto transform = camera->GetComponent<Transform>()) {
+            transform->scale = vec3{0.5f, 0.5f, 1.0f}; // the view matrix scales the world by this
+            transform->upToDate = false;
+        }
+}
+
+// The menu's rain is random from run to run; golden images are taken without it.
+void StopRain() {
+    for (const GameObjectRef& object : GameObjectList)
+        if (auto emitter = object->GetComponent<ParticleEmitter>()) {
+            emitter->playState = false;
+            emitter->ResetEmitter();
+        }
+}
+
+float Alpha(const std::string& name) {
+    GameObjectRef object = FindObjectByName(name);
+    auto sprite = object ? object->GetComponent<Sprite>() : nullptr;
+    return sprite ? sprite->transparency : -1.0f;
+}
+
+std::shared_ptr<Menu> CurrentMenu() {
+    return std::dynamic_pointer_cast<Menu>(sceneSystem->GetCurrentScene());
+}
+
+std::string Selected() {
+    std::shared_ptr<Menu> menu = CurrentMenu();
+    return menu && menu->selection ? menu->selection->name : "(none)";
+}
+
+bool MusicPlaying(const std::string& name) {
+    const SoundChannel& record = audioSystem->bgmChannels.at(name);
+    return !record.inactive && !record.finished;
+}
+
+class FrontEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!DisplayAvailable()) GTEST_SKIP() << "no display";
+        GameFlags.Reset();
+        AudioMuted = false;
+    }
+    void TearDown() override {
+        GameFlags.Reset();
+        AudioMuted = false;
+    }
+
+    // A player who has sat through the logos: the menu, faded in.
+    static void ReachMenu(GameHarness& game) {
+        game.RunFrame();
+        sceneSystem->nextScene = SceneMenu;
+        ASSERT_TRUE(game.RunUntil(
+            [] { return CurrentMenu() && FindObjectByName("Black") && Alpha("Black") <= 0.0f; }, 120));
+        ShowWholeScreen();
+        game.RunFrame();
+    }
+    // A tap, then a frame with nothing held.
+    static void Tap(GameHarness& game, int key) {
+        game.Press(key);
+        game.RunFrames(2);
+    }
+    // Enter on a Back or No button, and the half second its pressed look stays.
+    static void TapAndWaitForClose(GameHarness& game) {
+        Tap(game, Key::Enter);
+        game.RunUntil([] { return !MenuState.closeRequested; }, 60);
+    }
+};
+
+TEST_F(FrontEnd, ColdStartShowsBothLogosAndOnlyTheSecondCanBeSkipped) {
+    GameHarness game(SmallScreen(1.0f / 20.0f));
+    ASSERT_TRUE(game.IsRunning());
+    game.RunFrame();
+    EXPECT_EQ(textureSystem->textures.size(), textureSystem->artFileNames.size()); // all art preloaded
+    auto splash = std::dynamic_pointer_cast<Splash>(sceneSystem->GetCurrentScene());
+    ASSERT_NE(splash, nullptr);
+
+    ASSERT_TRUE(game.RunUntil([] { return Alpha("Black") < 0.0f; }, 20 * 9)); // the first logo is up
+    EXPECT_EQ(Alpha("Tessary"), 1.0f);
+    Tap(game, Key::Enter);
+    Tap(game, Key::Escape);
+    game.RunFrames(30);
+    EXPECT_EQ(game.Scene(), SceneSplash);
+    EXPECT_EQ(splash->stage, 1);
+
+    ASSERT_TRUE(game.RunUntil([&] { return splash->stage == 2 && Alpha("Black") < 0.0f; }, 20 * 9));
+    EXPECT_EQ(Alpha("Orvex"), 1.0f);
+    EXPECT_EQ(Alpha("Tessary"), 0.0f);
+    game.Press(Key::Enter);
+    EXPECT_TRUE(game.RunUntil([&] { return game.Scene() == SceneMenu; }, 30)); // about a second of fade
+    game.RunFrames(2);
+    ASSERT_NE(CurrentMenu(), nullptr);
+    EXPECT_EQ(Selected(), "PlayButton");
+    EXPECT_TRUE(MusicPlaying("bgm"));
+}
+
+TEST_F(FrontEnd, ArrowsAndEnterReachEverySubScreenAndBack) {
+    GameHarness game(SmallScreen());
+    ASSERT_TRUE(game.IsRunning());
+    ReachMenu(game);
+    StopRain();
+    game.RunFrame();
+    EXPECT_TRUE(game.MatchesGolden("menu_main"));
+
+    Tap(game, Key::Down);
+    EXPECT_EQ(Selected(), "HowToPlayButton");
+    EXPECT_FALSE(audioSystem->soundChannels.at("buttonhover").finished);
+    Tap(game, Key::Enter);
+    EXPECT_FALSE(audioSystem->soundChannels.at("buttonpress").finished);
+    EXPECT_EQ(Selected(), "Back");
+    EXPECT_EQ(Alpha("HowToPlayHUD"), 1.0f);
+    EXPECT_TRUE(game.MatchesGolden("menu_how_to_play"));
+    TapAndWaitForClose(game);
+    EXPECT_EQ(Alpha("HowToPlayHUD"), 0.0f);
+    EXPECT_EQ(Selected(), "HowToPlayButton");
+
+    Tap(game, Key::Down);
+    Tap(game, Key::Enter);
+    EXPECT_EQ(Alpha("CreditsHUD"), 1.0f);
+    EXPECT_EQ(Selected(), "Back");
+    TapAndWaitForClose(game);
+    EXPECT_EQ(Alpha("CreditsHUD"), 0.0f);
+    EXPECT_EQ(Selected(), "CreditsButton");
+
+    Tap(game, Key::Down);
+    Tap(game, Key::Enter);
+    EXPECT_EQ(Selected(), "Mute");
+    EXPECT_EQ(Alpha("Back"), 1.0f);
+    TapAndWaitForClose(game);
+    EXPECT_TRUE(AudioMuted);
+    EXPECT_TRUE(audioSystem->bgmChannels.at("bgm").finished); // everything stopped
+    EXPECT_EQ(FindObjectByName("Mute")->GetComponent<Sprite>()->currentTextureName, "button_muted.png");
+    Tap(game, Key::Down); // hover sounds stay silent while muted
+    EXPECT_TRUE(audioSystem->soundChannels.at("buttonhover").finished);
+    Tap(game, Key::Up);
+    TapAndWaitForClose(game);
+    EXPECT_FALSE(AudioMuted);
+    EXPECT_TRUE(MusicPlaying("bgm")); // the menu music starts again
+    EXPECT_EQ(Selected(), "Mute");
+    Tap(game, Key::Down);
+    TapAndWaitForClose(game);
+    EXPECT_EQ(Alpha("Mute"), 0.0f);
+    EXPECT_EQ(Selected(), "OptionsButton");
+
+    Tap(game, Key::Down);
+    Tap(game, Key::Enter);
+    EXPECT_EQ(Alpha("QuitConfirmationHUD"), 1.0f);
+    EXPECT_EQ(Selected(), "NoButtonHUD");
+    TapAndWaitForClose(game);
+    EXPECT_EQ(Alpha("QuitConfirmationHUD"), 0.0f);
+    EXPECT_EQ(Selected(), "QuitButton");
+    Tap(game, Key::Up);
+    EXPECT_EQ(Selected(), "OptionsButton");
+    EXPECT_EQ(game.Scene(), SceneMenu);
+}
+
+TEST_F(FrontEnd, YesInTheQuitQuestionEndsTheGame) {
+    GameHarness game(SmallScreen());
+    ASSERT_TRUE(game.IsRunning());
+    ReachMenu(game);
+    for (int i = 0; i < 4; ++i) Tap(game, Key::Down);
+    Tap(game, Key::Enter);
+    Tap(game, Key::Left);
+    EXPECT_EQ(Selected(), "YesButtonHUD");
+    game.Press(Key::Enter);
+    EXPECT_TRUE(game.RunUntil([&] { return game.HasEnded(); }, 60));
+    EXPECT_EQ(sceneSystem->currentScene, SceneQuit);
+}
+
+TEST_F(FrontEnd, PlayStartsANewGameThroughTheLoadingScreenEvenWithDownPressedDuringTheFade) {
+    GameFlags.currentLevel = 3;
+    GameFlags.backgroundScrollSpeed = 0.003f;
+    GameFlags.runDisabled = true;
+    GameHarness game(SmallScreen());
+    ASSERT_TRUE(game.IsRunning());
+    ReachMenu(game);
+    Tap(game, Key::Enter);
+    Tap(game, Key::Down);
+    Tap(game, Key::Down);
+    ASSERT_TRUE(game.RunUntil([&] { return game.Scene() != SceneMenu; }, 60));
+    EXPECT_EQ(game.Scene(), SceneLoading);
+    EXPECT_EQ(GameFlags.currentLevel, 1);
+    EXPECT_FLOAT_EQ(GameFlags.backgroundScrollSpeed, 0.012f);
+    EXPECT_FALSE(GameFlags.runDisabled);
+
+    game.RunFrames(30);
+    EXPECT_TRUE(MusicPlaying("windoutdoor"));
+    EXPECT_TRUE(audioSystem->bgmChannels.at("bgm").finished); // the menu stopped its music
+    ShowWholeScreen();
+    ASSERT_TRUE(game.RunUntil([&] { return game.Scene() != SceneLoading; }, 30 * 8));
+    EXPECT_EQ(game.Scene(), SceneLevel);
+    const SoundChannel& wind = audioSystem->bgmChannels.at("windoutdoor");
+    EXPECT_TRUE(wind.inactive);   // paused on the way out
+    EXPECT_LT(wind.volume, 0.1f); // after fading with the picture
+    game.RunFrames(10);
+    EXPECT_TRUE(game.IsRunning());
+    EXPECT_EQ(game.Scene(), SceneLevel);
+}
+
+} // namespace
