@@ -6,6 +6,7 @@
 
 #include "engine/WindowSystem.h"
 #include "graphics/Camera.h"
+#include "graphics/FontRenderer.h"
 #include "graphics/ShapeTool.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
@@ -65,6 +66,7 @@ void GraphicsSystem::BuildMatrices(int width, int height) {
 void GraphicsSystem::Shutdown() {
     // Everything made in this context goes before it; at program exit there is no context left.
     if (renderContext) {
+        fontRenderer->Release();
         shapeTool->Release();
         if (quadMesh) quadMesh->Release();
     }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "engine/Engine.h"
 #include "engine/WindowSystem.h"
+#include "graphics/GraphicsSystem.h"
 #include "input/InputSystem.h"
 #include "scenes/SceneSystem.h"
 #include "tests/support/GameHarness.h"
@@ -86,6 +88,23 @@ TEST_F(Harness, QuitRequestEndsTheRunAndAFreshEngineBootsAfterIt) {
     again.RunFrames(2);
     EXPECT_EQ(again.Scene(), SceneSplash);
     EXPECT_EQ(again.Screenshot().width, 1280u);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Harness, WindowedKeyKeepsTheStartUpProjectionWhileTheViewportFollows) {
+    GameOptions options;
+    options.fullScreen = true;
+    GameHarness game(options);
+    ASSERT_TRUE(game.IsRunning());
+    const mat4 before = graphicsSystem->GetProjection();
+    game.Press(Key::F11);
+    game.RunFrames(3);
+    EXPECT_FALSE(engine->isFullscreen);
+    for (int i = 0; i < 16; ++i) EXPECT_FLOAT_EQ(graphicsSystem->GetProjection().m[i], before.m[i]) << i;
+    EXPECT_EQ(game.Screenshot().width, static_cast<unsigned>(windowSystem->width));
 }
 
 } // namespace
