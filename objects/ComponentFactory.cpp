@@ -1,6 +1,7 @@
 #include "objects/ComponentFactory.h"
 
 #include "gameplay/Button.h"
+#include "gameplay/Player.h"
 #include "graphics/Sprite.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/TextSprite.h"
@@ -25,6 +26,7 @@ const FactoryRow factoryTable[] = {
     {"Transform", Make<Transform>},
     {"Sprite", Make<Sprite>},
     {"Rigidbody", Make<Rigidbody>},
+    {"Player", Make<Player>},
     {"TextSprite", Make<TextSprite>},
     {"BoxCollider", Make<BoxCollider>},
     {"ParticleEmitter", Make<ParticleEmitter>},

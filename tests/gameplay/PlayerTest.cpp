@@ -1,0 +1,472 @@
+#include "gameplay/Player.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "objects/Serializer.h"
+#include "scenes/SceneSystem.h"
+#include "tests/gameplay/PlayerWorld.h"
+#include "tests/support/Sandbox.h"
+
+namespace {
+
+const int Left = Key::Letter('A');
+const int Right = Key::Letter('D');
+
+// A player standing on a long floor, settled after its first fall.
+class PlayerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        world.AddFloor();
+        world.AddPlayer();
+        ASSERT_TRUE(world.Settle());
+        world.TakePlayed();
+    }
+    PlayerWorld world;
+};
+
+bool Played(const std::vector<std::pair<std::string, float>>& sounds, const std::string& prefix) {
+    return std::any_of(sounds.begin(), sounds.end(),
+                       [&](const auto& sound) { return sound.first.rfind(prefix, 0) == 0; });
+}
+
+TEST_F(PlayerTest, LandsOnTheFloorAtStandingHeightWithOneLandingStep) {
+    PlayerWorld fresh;
+    fresh.AddFloor();
+    fresh.AddPlayer(0, -500); // 76 units above standing height
+    ASSERT_TRUE(fresh.Settle());
+    EXPECT_FLOAT_EQ(fresh.Position().y, PlayerWorld::standingY);
+    const auto sounds = fresh.TakePlayed();
+    ASSERT_EQ(sounds.size(), 1u);
+    EXPECT_EQ(sounds[0].first.rfind("footstepconcrete", 0), 0u);
+    EXPECT_FLOAT_EQ(sounds[0].second, 1.0f);
+    EXPECT_EQ(GameFlags.playerState, PlayerIdle);
+}
+
+TEST_F(PlayerTest, FirstFrameOfAPressOnlyTurnsThenEverySecondMovesOneStep) {
+    world.Hold(Left);
+    world.Frame();
+    EXPECT_TRUE(world.Sheet().flipX);
+    EXPECT_FLOAT_EQ(world.Body().velocity.x, 0.0f);
+    const float turnedAt = world.Position().x;
+    world.Frame();
+    EXPECT_FLOAT_EQ(world.Body().velocity.x, -60.0f);
+    EXPECT_TRUE(GameFlags.facingLeft);
+    EXPECT_EQ(GameFlags.playerState, PlayerMoveLeft);
+    world.Frames(60);
+    // Sixty frames at 60 units per second, one frame behind the speed being set.
+    EXPECT_NEAR(world.Position().x, turnedAt - 60.0f, 0.01f);
+    EXPECT_EQ(world.Sheet().textureName, "player_walk.png");
+
+    world.Release(Left);
+    world.Frame();
+    EXPECT_EQ(GameFlags.playerState, PlayerIdle);
+    EXPECT_FALSE(GameFlags.isMoving);
+    EXPECT_FLOAT_EQ(world.Body().velocity.x, 0.0f);
+    EXPECT_EQ(world.Sheet().textureName, "player_idle.png");
+}
+
+TEST_F(PlayerTest, RunToggleDoublesTheSpeedAndRunDisabledCapsOnlyRightMoves) {
+    world.Tap(Key::LeftShift);
+    EXPECT_FALSE(GameFlags.isRunning) << "standing still ends a run at once";
+    world.Hold(Right);
+    world.Frames(3);
+    world.Tap(Key::LeftShift);
+    EXPECT_TRUE(GameFlags.isRunning);
+    world.Frames(3);
+    EXPECT_FLOAT_EQ(world.Body().velocity.x, 200.0f);
+    EXPECT_EQ(world.Sheet().textureName, "player_run.png");
+    EXPECT_EQ(world.Sheet().numColumns, 20);
+
+    GameFlags.runDisabled = true;
+    world.Frame();
+    EXPECT_FLOAT_EQ(world.Body().velocity.x, 60.0f); // still "running", but capped
+    world.Release(Right);
+    world.Hold(Left);
+    world.Frames(3);
+    EXPECT_FLOAT_EQ(world.Body().velocity.x, -200.0f); // the cap is for right moves only
+
+    world.Tap(Key::LeftShift); // with runs disabled the toggle only ever clears
+    EXPECT_FALSE(GameFlags.isRunning);
+    world.Tap(Key::LeftShift);
+    EXPECT_FALSE(GameFlags.isRunning);
+    world.Frames(3);
+    EXPECT_FLOAT_EQ(world.Body().velocity.x, -60.0f);
+}
+
+TEST_F(PlayerTest, JumpRisesAndComesBackWithoutASecondJumpInTheAir) {
+    world.Hold(Key::Space);
+    world.Frame();
+    world.Release(Key::Space);
+    EXPECT_EQ(GameFlags.playerState, PlayerJump);
+    EXPECT_TRUE(world.Body().isJumping);
+    EXPECT_EQ(world.Sheet().textureName, "player_jump.png");
+
+    float peak = world.Position().y;
+    bool pressedAgain = false;
+    int airborne = 0;
+    for (; airborne < 300; ++airborne) {
+        world.Frame();
+        peak = std::max(peak, world.Position().y);
+        if (!pressedAgain && world.Position().y > PlayerWorld::standingY + 40) {
+            // A second press in mid air must not restart the jump.
+            const float acceleration = world.Body().acceleration.y;
+            world.Tap(Key::Space);
+            airborne += 2;
+            EXPECT_LT(world.Body().acceleration.y, acceleration);
+            pressedAgain = true;
+        }
+        if (world.Body().isGrounded && !world.Body().isJumping && world.Body().acceleration.y == 0) break;
+    }
+    EXPECT_TRUE(pressedAgain);
+    // The level's desk top stands 140 units above the floor: a jump must clear the head height of
+    // a walking player under it (121) by a good margin, and stay well under a ceiling.
+    EXPECT_GT(peak - PlayerWorld::standingY, 90.0f);
+    EXPECT_LT(peak - PlayerWorld::standingY, 160.0f);
+    EXPECT_LT(airborne, 90) << "a jump should take about a second";
+    EXPECT_FLOAT_EQ(world.Position().y, PlayerWorld::standingY);
+    EXPECT_TRUE(Played(world.TakePlayed(), "footstepconcrete")) << "landing step";
+}
+
+TEST_F(PlayerTest, InWaterSpeedsDropAndJumpOnlyUsesUpThePress) {
+    GameFlags.inWater = true;
+    world.Hold(Right);
+    world.Frames(3);
+    EXPECT_FLOAT_EQ(world.Body().velocity.x, 45.0f);
+    EXPECT_FLOAT_EQ(world.Sheet().animationDelay, 45.0f); // 60 slowed by a quarter, once
+    world.Frames(3);
+    EXPECT_FLOAT_EQ(world.Sheet().animationDelay, 45.0f);
+
+    world.Hold(Key::Space);
+    const float before = world.Position().x;
+    world.Frame();
+    EXPECT_FALSE(world.Body().isJumping);
+    EXPECT_FLOAT_EQ(world.Body().acceleration.y, 0.0f);
+    world.Release(Key::Space);
+    world.Tap(Key::LeftShift);
+    world.Frames(2);
+    EXPECT_FLOAT_EQ(world.Body().velocity.x, 150.0f);
+    EXPECT_GT(world.Position().x, before);
+}
+
+TEST_F(PlayerTest, WallStopsThePlayerJustShortAndPositionStopsChanging) {
+    world.AddSolid("Wall", ObjectType::Boundary, 100, 140, -700, 0);
+    world.Hold(Right);
+    world.Frames(200);
+    const float rightEdge = world.Get<BoxCollider>().GetMax().x;
+    EXPECT_LT(rightEdge, 100.0f);
+    EXPECT_GT(rightEdge, 100.0f - 0.07f * 60.0f - 1.5f);
+    EXPECT_FALSE(GameFlags.positionChanged);
+    EXPECT_TRUE(GameFlags.isMoving);
+
+    // A ghosted wall lets the player through.
+    GameObjectList.back()->GetComponent<BoxCollider>()->ghosted = true;
+    world.Frames(120);
+    EXPECT_GT(world.Position().x, 140.0f);
+}
+
+TEST_F(PlayerTest, RaisedFloorBlocksWhenWalkingAndCarriesThePlayerAfterAJumpOntoIt) {
+    // A low chest, 40 units high, to the right.
+    world.AddSolid("Chest", ObjectType::Floor, 60, 200, PlayerWorld::floorTop, PlayerWorld::floorTop + 40);
+    world.Hold(Right);
+    world.Frames(120);
+    EXPECT_LT(world.Get<BoxCollider>().GetMax().x, 60.0f);
+    EXPECT_FLOAT_EQ(world.Position().y, PlayerWorld::standingY);
+
+    world.Hold(Key::Space);
+    world.Frame();
+    world.Release(Key::Space);
+    world.Frames(120);
+    EXPECT_FLOAT_EQ(world.Position().y, PlayerWorld::standingY + 40.0f);
+    EXPECT_EQ(world.Get<Player>().groundId, GameObjectList.back()->id);
+}
+
+TEST_F(PlayerTest, GhostedFloorUnderThePlayerDropsThem) {
+    world.AddFloor(-3000, 3000, PlayerWorld::floorTop - 300);
+    GameObjectList.front()->GetComponent<BoxCollider>()->ghosted = true;
+    world.Frame();
+    EXPECT_EQ(world.Get<Player>().groundId, -1);
+    ASSERT_TRUE(world.Settle());
+    EXPECT_FLOAT_EQ(world.Position().y, PlayerWorld::standingY - 300.0f);
+}
+
+TEST_F(PlayerTest, LockedInputHoldsThePlayerStillAndHidingShowsTheHideSheet) {
+    GameFlags.inputLocked = true;
+    world.Hold(Right);
+    world.Frames(30);
+    EXPECT_FLOAT_EQ(world.Body().velocity.x, 0.0f);
+    EXPECT_EQ(GameFlags.playerState, PlayerIdle);
+
+    GameFlags.isHiding = true;
+    world.Frame();
+    EXPECT_EQ(GameFlags.playerState, PlayerHide);
+    EXPECT_EQ(world.Sheet().textureName, "player_hide.png");
+    EXPECT_EQ(world.Sheet().numColumns, 10);
+
+    // Hiding without a lock still keeps the player in place.
+    GameFlags.inputLocked = false;
+    const float x = world.Position().x;
+    world.Frames(30);
+    EXPECT_FLOAT_EQ(world.Position().x, x);
+    EXPECT_EQ(GameFlags.playerState, PlayerHide);
+}
+
+struct SheetCase {
+    int32_t zone;
+    bool lightsOff;
+    int32_t state;
+    const char* texture;
+    int32_t columns;
+};
+
+class PlayerSheetTest : public ::testing::TestWithParam<SheetCase> {};
+
+TEST_P(PlayerSheetTest, StateAndLightPickTheSheet) {
+    const SheetCase c = GetParam();
+    PlayerWorld world;
+    world.AddFloor();
+    world.AddPlayer();
+    ASSERT_TRUE(world.Settle());
+    GameFlags.lightingZone = c.zone;
+    GameFlags.lightsOff = c.lightsOff;
+    GameFlags.inputLocked = true; // keeps the movement step from overriding the state under test
+    GameFlags.cutsceneWalk = true;
+    GameFlags.playerState = c.state;
+    world.Frame();
+    world.Frame(); // the sprite takes the new sheet on its next update
+    const Sprite& sheet = world.Sheet();
+    EXPECT_EQ(c.lightsOff ? sheet.altTextureName : sheet.textureName, c.texture);
+    EXPECT_EQ(sheet.useAltTexture, c.lightsOff);
+    EXPECT_EQ(sheet.currentTextureName, c.texture) << "the new sheet is on screen after one update";
+    EXPECT_EQ(sheet.numColumns, c.columns);
+    EXPECT_EQ(sheet.numRows, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(ZonesAndStates, PlayerSheetTest,
+                         ::testing::Values(SheetCase{0, false, PlayerIdle, "player_idle.png", 30},
+                                           SheetCase{0, true, PlayerIdle, "player_idle_unlit.png", 30},
+                                           SheetCase{0, false, PlayerCrawl, "player_crawl_unlit.png", 40},
+                                           SheetCase{0, true, PlayerClimb, "player_climb.png", 30},
+                                           SheetCase{2, false, PlayerJump, "player_jump_lit.png", 20},
+                                           SheetCase{3, false, PlayerClimb, "player_climb.png", 30},
+                                           SheetCase{1, true, PlayerHide, "player_hide_unlit.png", 10},
+                                           SheetCase{4, false, PlayerClimb, "player_climb_unlit.png", 30},
+                                           SheetCase{9, true, PlayerIdle, "player_idle_unlit.png", 30},
+                                           SheetCase{6, false, PlayerClimb, "player_climb.png", 30},
+                                           SheetCase{6, true, PlayerCrawl, "player_crawl.png", 40},
+                                           SheetCase{7, false, PlayerCrawl, "player_crawl.png", 40},
+                                           SheetCase{10, true, PlayerCrawl, "player_crawl_unlit.png", 40}));
+
+TEST_F(PlayerTest, UnknownLightingZoneLeavesTheSheetAlone) {
+    GameFlags.lightingZone = 11;
+    world.Hold(Right);
+    world.Frames(10);
+    EXPECT_EQ(world.Sheet().textureName, "player_idle.png");
+}
+
+TEST_F(PlayerTest, FootstepsPlayOnlyOnTheFootContactCells) {
+    world.Hold(Right);
+    std::vector<int> stepCells;
+    for (int i = 0; i < 180; ++i) {
+        world.Frame();
+        const auto sounds = world.TakePlayed();
+        if (!sounds.empty()) {
+            ASSERT_EQ(sounds.size(), 1u);
+            EXPECT_EQ(sounds[0].first.rfind("footstepconcrete", 0), 0u) << sounds[0].first;
+            stepCells.push_back(world.Sheet().column);
+        }
+    }
+    // Three seconds of walking: a 30-cell cycle per second, two steps a cycle, alternating feet.
+    ASSERT_GE(stepCells.size(), 5u);
+    for (size_t i = 0; i < stepCells.size(); ++i) EXPECT_EQ(stepCells[i], i % 2 == 0 ? 6 : 21);
+
+    // A frame skipped by a slow update jumps past the contact cell: no step for it.
+    world.Get<Player>().footstepPhase = true;
+    world.Sheet().column = 7;
+    world.Frame();
+    EXPECT_TRUE(world.TakePlayed().empty());
+}
+
+TEST_F(PlayerTest, FootstepsFollowTheWorldAndWaterIsQuieter) {
+    GameFlags.alternateWorld = true;
+    world.Hold(Right);
+    world.Frames(40);
+    EXPECT_TRUE(Played(world.TakePlayed(), "footstepgrass"));
+
+    GameFlags.alternateWorld = false;
+    GameFlags.currentLevel = 2;
+    GameFlags.inWater = true;
+    world.Frames(120);
+    const auto sounds = world.TakePlayed();
+    ASSERT_FALSE(sounds.empty());
+    for (const auto& sound : sounds) {
+        EXPECT_EQ(sound.first, "footstepwater1");
+        EXPECT_GE(sound.second, 0.099f);
+        EXPECT_LT(sound.second, 0.3f);
+    }
+}
+
+TEST_F(PlayerTest, ThunderNeverBeforeTenSecondsThenIndoorsOrOutdoorsByArea) {
+    auto thunder = [&]() {
+        std::vector<std::pair<std::string, float>> found;
+        for (const auto& sound : world.TakePlayed())
+            if (sound.first.find("thunder") != std::string::npos) found.push_back(sound);
+        return found;
+    };
+    world.Get<Player>().thunderTimer = 0.0f;
+    for (int i = 0; i < 600; ++i) {
+        world.Frame();
+        ASSERT_TRUE(thunder().empty()) << "thunder after " << (i + 1) << " frames";
+    }
+    std::vector<std::pair<std::string, float>> heard;
+    for (int i = 0; i < 60 * 21 && heard.empty(); ++i) {
+        world.Frame();
+        heard = thunder();
+    }
+    ASSERT_EQ(heard.size(), 1u) << "a roll of 0..29 must fire by 30 s";
+    EXPECT_EQ(heard[0].first, "thunderindoor"); // level 1, bedroom
+    EXPECT_FLOAT_EQ(heard[0].second, 0.6f);
+    EXPECT_FLOAT_EQ(world.Get<Player>().thunderTimer, 0.0f);
+
+    GameFlags.currentArea = 2;
+    world.Get<Player>().thunderTimer = 30.0f;
+    world.Frame();
+    heard = thunder();
+    ASSERT_EQ(heard.size(), 1u);
+    EXPECT_EQ(heard[0].first.rfind("thunderoutdoor", 0), 0u);
+    EXPECT_FLOAT_EQ(heard[0].second, 0.8f);
+
+    GameFlags.alternateWorld = true;
+    world.Get<Player>().thunderTimer = 30.0f;
+    world.Frame();
+    EXPECT_TRUE(thunder().empty());
+}
+
+TEST_F(PlayerTest, HeightBandFollowsTheTwoFloors) {
+    world.Frame();
+    EXPECT_TRUE(GameFlags.heightBandFlag); // standing on floor 12
+    world.Get<Transform>().position.y = -2111.0f;
+    world.Body().useGravity = false;
+    world.Frame();
+    EXPECT_FALSE(GameFlags.heightBandFlag);
+}
+
+TEST_F(PlayerTest, PausedGameFreezesThePlayer) {
+    Framework::sceneSystem->isPaused = true;
+    world.Hold(Right);
+    world.Frames(3);
+    Framework::sceneSystem->isPaused = false;
+    EXPECT_FLOAT_EQ(world.Body().velocity.x, 0.0f);
+    EXPECT_FALSE(GameFlags.isMoving);
+}
+
+// The death fade: black over a second, the player and camera to the death bed, then back once the
+// room there sets its light.
+TEST_F(PlayerTest, DeathFadesToBlackRespawnsAtTheDeathBedAndFadesBackInZoneSeven) {
+    GameObjectRef fade = world.Add("FadeInAndOut", ObjectType::HUD, vec3{0, 0, 50}, vec2{100, 100});
+    fade->AddComponent(std::make_shared<Sprite>(), ComponentType::Sprite);
+    fade->GetComponent<Sprite>()->transparency = 0.0f;
+    world.Add("DeathSpawnPos", ObjectType::Background, vec3{500, -3700, 0}, vec2{1, 1});
+    GameObjectRef camera = world.Add("Camera", ObjectType::Camera, vec3{0, -576, 0}, vec2{2, 2});
+    world.Get<::Sprite>().flipX = true;
+
+    GameFlags.playerDying = true;
+    world.Frames(30);
+    EXPECT_TRUE(GameFlags.inputLocked);
+    EXPECT_NEAR(fade->GetComponent<Sprite>()->transparency, 0.5f, 0.02f);
+    EXPECT_NE(GameFlags.currentArea, 8);
+    world.Frames(31);
+    EXPECT_FLOAT_EQ(fade->GetComponent<Sprite>()->transparency, 1.0f);
+    EXPECT_FLOAT_EQ(world.Position().x, 500.0f);
+    EXPECT_FLOAT_EQ(world.Position().y, -3700.0f);
+    EXPECT_FLOAT_EQ(camera->GetComponent<Transform>().get()->position.x, 500.0f);
+    EXPECT_FLOAT_EQ(GameFlags.cameraTargetY, -3665.0f);
+    EXPECT_EQ(GameFlags.currentArea, 8);
+    EXPECT_FALSE(world.Sheet().flipX);
+
+    // Without the death bed's light the screen stays black.
+    world.Frames(120);
+    EXPECT_TRUE(GameFlags.playerDying);
+    GameFlags.lightingZone = 7;
+    world.Frames(59);
+    EXPECT_TRUE(GameFlags.playerDying);
+    world.Frames(2);
+    EXPECT_FALSE(GameFlags.playerDying);
+    EXPECT_FALSE(GameFlags.inputLocked);
+    EXPECT_FLOAT_EQ(fade->GetComponent<Sprite>()->transparency, 0.0f);
+    EXPECT_TRUE(world.Body().useGravity);
+}
+
+TEST_F(PlayerTest, DeathWithoutFadeSpawnOrCameraSkipsOnlyWhatIsMissing) {
+    const vec3 before = world.Position();
+    GameFlags.playerDying = true;
+    world.Frame();
+    EXPECT_EQ(GameFlags.currentArea, 8);
+    EXPECT_FLOAT_EQ(world.Position().x, before.x);
+    GameFlags.lightingZone = 7;
+    world.Frame();
+    EXPECT_FALSE(GameFlags.playerDying);
+    EXPECT_FALSE(GameFlags.inputLocked);
+}
+
+TEST(PlayerComponent, PlayerWithoutItsBodyDoesNothing) {
+    PlayerWorld world;
+    GameObjectRef lonely = world.Add("Player", ObjectType::Player, vec3{0, 0, 0}, vec2{80, 120});
+    lonely->AddComponent(std::make_shared<Player>(), ComponentType::Player);
+    GameFlags.playerDying = true;
+    world.Frames(3);
+    EXPECT_EQ(GameFlags.playerState, PlayerIdle);
+}
+
+TEST(PlayerComponent, InitializeSetsTheLevelsLightAndClearsTheRunsState) {
+    PlayerWorld world;
+    for (int level : {1, 2, 3}) {
+        GameFlags.currentLevel = level;
+        GameFlags.isHiding = GameFlags.alternateWorld = GameFlags.creatureActive = GameFlags.playerDying =
+            true;
+        GameFlags.runDisabled = true;
+        Player player;
+        player.Initialize();
+        EXPECT_EQ(GameFlags.lightingZone, level == 1 ? 0 : level == 2 ? 4 : 1);
+        EXPECT_FALSE(GameFlags.isHiding);
+        EXPECT_FALSE(GameFlags.alternateWorld);
+        EXPECT_FALSE(GameFlags.creatureActive);
+        EXPECT_FALSE(GameFlags.playerDying);
+        EXPECT_TRUE(GameFlags.runDisabled) << "not the player's to reset";
+        EXPECT_EQ(player.AreaTable.at("T_DEATHBED"), 8);
+        EXPECT_EQ(player.AreaTable.size(), 12u);
+    }
+}
+
+TEST(PlayerComponent, StoredFieldsReadBackAndAShortRecordFails) {
+    Sandbox box;
+    Player written;
+    written.playerID = 3.0f;
+    written.jumpForce.y = 25000.0f;
+    Serializer out;
+    ASSERT_TRUE(out.OpenWrite("../Resources/player.txt"));
+    ASSERT_TRUE(written.Serialize(out));
+    out.Close();
+    EXPECT_EQ(box.ReadResource("player.txt"), "Player\nplayerID\n3\nJumpForce\n25000\n");
+
+    Serializer in;
+    ASSERT_TRUE(in.OpenRead("../Resources/player.txt"));
+    std::string name;
+    ASSERT_TRUE(in.ReadWord(name));
+    Player read;
+    EXPECT_TRUE(read.Deserialize(in));
+    EXPECT_FLOAT_EQ(read.playerID, 3.0f);
+    EXPECT_FLOAT_EQ(read.jumpForce.y, 25000.0f);
+    EXPECT_FLOAT_EQ(read.jumpForce.x, 0.0f);
+    in.Close();
+
+    box.WriteResource("short.txt", "Player\nplayerID\n3\nJumpForce\n");
+    ASSERT_TRUE(in.OpenRead("../Resources/short.txt"));
+    ASSERT_TRUE(in.ReadWord(name));
+    EXPECT_FALSE(Player().Deserialize(in));
+    in.Close();
+}
+
+} // namespace
