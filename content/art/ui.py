@@ -91,8 +91,8 @@ def menu_background():
 def title():
     w, h = 1100, 240
     defs = blur("titleGlow", 10) + linear_gradient("titleInk", [(0, "#f4f7ff"), (1, "#9fb3d1")])
-    s = text(w / 2, 150, "HOLLOWTIDE", 150, "#6f86ad", extra='letter-spacing="14" opacity="0.6" filter="url(#titleGlow)"')
-    s += text(w / 2, 150, "HOLLOWTIDE", 150, "url(#titleInk)", extra='letter-spacing="14"')
+    s = text(w / 2, 150, "HOLLOWTIDE", 132, "#6f86ad", extra='letter-spacing="10" opacity="0.6" filter="url(#titleGlow)"')
+    s += text(w / 2, 150, "HOLLOWTIDE", 132, "url(#titleInk)", extra='letter-spacing="10"')
     s += line(200, 186, 900, 186, LAMP, 3, 0.8)
     s += circle(w / 2, 186, 6, LAMP)
     s += text(w / 2, 226, "a night in the storm", 30, DIM, weight="normal", extra='letter-spacing="6"')
