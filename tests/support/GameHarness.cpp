@@ -26,7 +26,8 @@ bool harnessAlive = false;
 
 fs::path OutputFolder() {
     const char* custom = std::getenv("HOLLOWTIDE_TEST_OUTPUT");
-    return custom && *custom ? fs::path(custom) : fs::path(HOLLOWTIDE_SOURCE_DIR) / "test-output";
+    // Beside ctest's LastTest.log, where a failing run's log already sends people.
+    return custom && *custom ? fs::path(custom) : fs::path(HOLLOWTIDE_BUILD_DIR) / "Testing" / "Temporary";
 }
 
 bool UpdateGoldensRequested() {

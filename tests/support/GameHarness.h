@@ -40,7 +40,8 @@ class Scene;
 //
 // Goldens. MatchesGolden compares with tests/golden/<name>.png. HOLLOWTIDE_UPDATE_GOLDENS=1 writes
 // the golden instead. On a mismatch <name>.actual.png, <name>.expected.png and <name>.diff.png go
-// to $HOLLOWTIDE_TEST_OUTPUT, or test-output/ in the source tree, and the message names them.
+// to $HOLLOWTIDE_TEST_OUTPUT, or else next to ctest's log (<build>/Testing/Temporary/), and the
+// failure message names them.
 struct GameOptions {
     int width = 1280;
     int height = 720;
