@@ -1,6 +1,8 @@
 #include "gameplay/Button.h"
 
 #include <gtest/gtest.h>
+#include <imgui.h>
+#include <imgui_internal.h>
 
 #include "engine/WindowSystem.h"
 #include "gameplay/GameFlags.h"
@@ -174,6 +176,42 @@ TEST_F(ButtonTest, RecordRoundTripsThroughTheFactoryAndStopsOnATruncatedFile) {
     Button cut;
     EXPECT_FALSE(cut.Deserialize(in));
     in.Close();
+}
+
+// One headless GUI frame with the button's inspector open; returns the text it drew.
+std::string InspectorText(Button& button) {
+    ImGuiIO& io = ImGui::GetIO();
+    io.DisplaySize = ImVec2(1280, 720);
+    io.DeltaTime = 1 / 60.0f;
+    ImGui::NewFrame();
+    ImGui::Begin("Inspector");
+    ImGui::LogToBuffer();
+    ImGui::SetNextItemOpen(true);
+    button.Inspector(3);
+    std::string text = ImGui::GetCurrentContext()->LogBuffer.c_str();
+    ImGui::LogFinish();
+    ImGui::End();
+    ImGui::Render();
+    return text;
+}
+
+TEST_F(ButtonTest, InspectorNamesTheKindAndShowsAnUnknownOneBlank) {
+    ImGuiContext* context = ImGui::CreateContext();
+    unsigned char* pixels = nullptr;
+    int width = 0, height = 0;
+    ImGui::GetIO().Fonts->GetTexDataAsRGBA32(&pixels, &width, &height);
+    Button button;
+    button.buttonType = Button::Options;
+    std::string text = InspectorText(button);
+    EXPECT_NE(text.find("Button Type"), std::string::npos) << text;
+    EXPECT_NE(text.find("Options"), std::string::npos) << text;
+    button.buttonType = 42;
+    text = InspectorText(button);
+    EXPECT_NE(text.find("Button Type"), std::string::npos) << text;
+    for (int32_t kind = 0; kind < Button::kindCount; ++kind)
+        EXPECT_EQ(text.find(ButtonTypeLabel(kind)), std::string::npos) << text;
+    EXPECT_EQ(button.buttonType, 42); // showing it changes nothing
+    ImGui::DestroyContext(context);
 }
 
 } // namespace

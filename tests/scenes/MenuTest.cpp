@@ -120,6 +120,27 @@ TEST_F(MenuTest, ListsAreSortedAndPlayStartsHighlightedBehindBlack) {
     EXPECT_LE(Alpha("Black"), 0.0f); // faded in from black
 }
 
+TEST_F(MenuTest, ShippedMenuKeepsTheOrderTheClosingStepsRelyOn) {
+    box.CopyResource("Level/Menu.txt");
+    menu.Load();
+    menu.Initialize();
+    const int32_t expectedMain[] = {Button::Play, Button::HowToPlay, Button::Credits, Button::Options,
+                                    Button::Quit};
+    ASSERT_EQ(menu.mainButtons.size(), 5u);
+    for (size_t i = 0; i < 5; ++i)
+        EXPECT_EQ(menu.mainButtons[i]->GetComponent<Button>()->buttonType, expectedMain[i]);
+    ASSERT_EQ(menu.quitButtons.size(), 2u);
+    EXPECT_EQ(menu.quitButtons[1]->name, "NoButtonHUD");
+    ASSERT_EQ(menu.optionButtons.size(), 2u);
+    EXPECT_EQ(menu.optionButtons[0]->name, "Mute");
+    EXPECT_EQ(menu.optionButtons[1]->name, "Back");
+    EXPECT_EQ(SpriteNamed("Mute")->altTextureName, "button_muted.png");
+    for (const char* name : {"Black", "HowToPlayHUD", "CreditsHUD", "QuitConfirmationHUD", "Camera"})
+        EXPECT_NE(FindObjectByName(name), nullptr) << name;
+    // The quit answers and the options start hidden: the menu never hides them itself.
+    for (const char* name : {"YesButtonHUD", "NoButtonHUD", "Mute"}) EXPECT_EQ(Alpha(name), 0.0f) << name;
+}
+
 TEST_F(MenuTest, ArrowsWalkTheMainListAndStopAtItsEnds) {
     Start(FullMenu());
     Press(Key::Up);
