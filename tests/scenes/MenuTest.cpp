@@ -252,6 +252,25 @@ TEST_F(MenuTest, MuteSwitchesTheSoundAndItsLookWithoutClosingTheOptions) {
     EXPECT_EQ(Selected(), "QuitButton");
 }
 
+TEST_F(MenuTest, TheMuteAndItsLookLastIntoTheNextVisit) {
+    Start(FullMenu());
+    for (int i = 0; i < 3; ++i) Press(Key::Down);
+    Press(Key::Enter);
+    Press(Key::Enter);
+    ASSERT_TRUE(AudioMuted);
+    menu.Unload();
+    menu.Load();
+    menu.Initialize();
+    EXPECT_TRUE(AudioMuted);
+    EXPECT_TRUE(SpriteNamed("Mute")->useAltTexture);
+    EXPECT_TRUE(SpriteNamed("Mute")->textureChanged);
+    for (int i = 0; i < 3; ++i) Press(Key::Down);
+    Press(Key::Enter);
+    Press(Key::Enter); // one press unmutes
+    EXPECT_FALSE(AudioMuted);
+    EXPECT_FALSE(SpriteNamed("Mute")->useAltTexture);
+}
+
 TEST_F(MenuTest, PlayActsAfterTheFadeEvenWhenDownIsPressedDuringIt) {
     Start(FullMenu());
     Frames(70);
