@@ -9,6 +9,7 @@
 #include "graphics/Camera.h"
 #include "graphics/FontRenderer.h"
 #include "graphics/GraphicsSystem.h"
+#include "graphics/ShapeTool.h"
 #include "graphics/TextureSystem.h"
 #include "input/InputSystem.h"
 #include "physics/PhysicSystem.h"
@@ -47,6 +48,7 @@ bool Engine::Initialize() {
         }
     }
     fontRenderer->Init();
+    shapeTool->Init();
     return true;
 }
 
