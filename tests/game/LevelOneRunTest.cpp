@@ -39,7 +39,9 @@ protected:
 
     vec3 PlayerAt() const { return player->GetComponent<Transform>()->position; }
     vec3 CameraAt() const { return FindObjectByName("Camera")->GetComponent<Transform>()->position; }
-    std::shared_ptr<Level> TheLevel() const { return std::static_pointer_cast<Level>(sceneSystem->GetCurrentScene()); }
+    std::shared_ptr<Level> TheLevel() const {
+        return std::static_pointer_cast<Level>(sceneSystem->GetCurrentScene());
+    }
 
     std::unique_ptr<GameHarness> game;
     GameObjectRef player;
