@@ -174,7 +174,8 @@ void Player::Initialize() {
     catObject = FindObjectByName("Cat");
     dialogueObject = FindObjectByName("Dialogue");
     // The component's own object carries the body it drives, whatever the level calls it.
-    GameObject* self = owner ? owner : playerObject.get();
+    GameObjectRef named = playerObject.lock();
+    GameObject* self = owner ? owner : named.get();
     collider = self ? self->GetComponent<BoxCollider>() : nullptr;
     body = self ? self->GetComponent<Rigidbody>() : nullptr;
     transform = self ? self->GetComponent<Transform>() : nullptr;

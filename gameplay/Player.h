@@ -46,7 +46,8 @@ public:
     // Area trigger name -> area id.
     std::map<std::string, int32_t> AreaTable;
 
-    std::shared_ptr<GameObject> playerObject;
+    // Weak: the object owns this component, and a strong link back would keep both alive forever.
+    std::weak_ptr<GameObject> playerObject;
     std::shared_ptr<BoxCollider> collider;
     std::shared_ptr<Rigidbody> body;
     std::shared_ptr<Transform> transform;
