@@ -1,0 +1,274 @@
+#!/usr/bin/env python3
+"""Writes Level1.txt in the exact form the game's level writer produces.
+
+Usage: content/levels/make_level1.py Resources/Level/Level1.txt
+The output is committed; edit the layout here (or in the editor) and regenerate."""
+import sys
+
+out = []
+
+
+def g(v):
+    if isinstance(v, bool):
+        return "1" if v else "0"
+    if isinstance(v, int):
+        return str(v)
+    s = "%g" % v
+    return "0" if s == "-0" else s
+
+
+def put(*tokens):
+    for t in tokens:
+        out.append(t if isinstance(t, str) else g(t))
+
+
+class Obj:
+    def __init__(self, name, otype, parent="none"):
+        self.name, self.otype, self.parent, self.comps = name, otype, parent, []
+
+    def transform(self, x, y, z, w=1, h=1, rot=0):
+        self.comps.append(("Transform", ["position", x, y, z, "rotate", rot, "originalscale", w, h, 1,
+                                          "scale", w, h, 1]))
+        return self
+
+    def sprite(self, tex, alt="empty.png", alpha=1.0, cols=1, rows=1, u=0, v=0, delay=0.0, animate=False,
+               count=-1, flipx=False, flipy=False, tint=(1, 1, 1)):
+        self.comps.append(("Sprite", [tex, alt, "Transparency", float(alpha), "NumColumns", cols, "NumRows", rows,
+                                      "uCoord", u, "vCoord", v, "AnimationDelay", float(delay), "AnimateFlag",
+                                      animate, "AnimationCount", count, "FlipX", flipx, "FlipY", flipy,
+                                      "ColorTint", float(tint[0]), float(tint[1]), float(tint[2])]))
+        return self
+
+    def body(self, mass=1.0, gravity=False):
+        self.comps.append(("Rigidbody", ["mass", float(mass), "Gravity", gravity]))
+        return self
+
+    def box(self, sx=1.0, sy=1.0, ghost=False, interactable=False, add=False):
+        self.comps.append(("BoxCollider", ["scale", float(sx), float(sy), 1.0, "debugline", False, "ghosted",
+                                           ghost, "interactable", interactable, "tobeaddedinteractable", add]))
+        return self
+
+    def text(self, line, font="arialbd", pos=(0, 0, 0), color=(1, 1, 1), scale=1.0, alpha=0.0, repeat=False,
+             on_interact=False):
+        self.comps.append(("TextSprite", [line + "|", "FontName", font, "Position", float(pos[0]), float(pos[1]),
+                                          float(pos[2]), "Color", float(color[0]), float(color[1]),
+                                          float(color[2]), "Scale", float(scale), "Alpha", float(alpha), "Repeat",
+                                          repeat, "OnlyOnInteract", on_interact]))
+        return self
+
+    def particles(self, tex="particle.png", vel=(0, 0), size=(4, 4), grow=(0, 0), start=(1, 1, 1), end=(1, 1, 1),
+                  rate=1, maxcount=100, scalevar=0.0, velvar=0.0, alpha=1.0, endalpha=0.0, life=1.0, shape=1,
+                  play=True):
+        self.comps.append(("ParticleEmitter", [
+            "TextureName", tex, "InitialVel", float(vel[0]), float(vel[1]), 0.0, "InitialScale", float(size[0]),
+            float(size[1]), 1.0, "ScaleIncremental", float(grow[0]), float(grow[1]), 0.0, "StartColor",
+            float(start[0]), float(start[1]), float(start[2]), "EndColor", float(end[0]), float(end[1]),
+            float(end[2]), "EmissionRate", rate, "ParticleMaxCount", maxcount, "EmissionVariance", 0.0,
+            "ScaleVariance", float(scalevar), "LifetimeVariance", 0.0, "VelVariance", float(velvar),
+            "CircleShapeRadius", 0.0, "InitialAlpha", float(alpha), "EndAlpha", float(endalpha), "TotalLife",
+            float(life), "IntermediateRotVal", 0.0, "ShapeType", shape, "UseTexture", True, "SpawnRotRandomly",
+            False, "PlayState", play]))
+        return self
+
+    def player(self, jump=30000.0):
+        self.comps.append(("Player", ["playerID", 1.0, "JumpForce", float(jump)]))
+        return self
+
+
+objects = []
+
+
+def obj(name, otype, parent="none"):
+    o = Obj(name, otype, parent)
+    objects.append(o)
+    return o
+
+
+# ----------------------------------------------------------------------------------------------
+# Layout. One world unit = one screen pixel at zoom 1; the level camera rests at zoom 2.
+PLAYER_W, PLAYER_H = 80.0, 120.0
+PLAYER_MASS = float(sys.argv[2]) if len(sys.argv) > 2 else 8.0
+ROOM_W, ROOM_H = 1200.0, 600.0
+FLOOR_IN_ART = 60.0  # the drawn floor surface sits this far above a room image's bottom edge
+
+
+def standing_to_floor_top(standing):
+    return standing - PLAYER_H / 2 - 1
+
+
+def room_centre_y(floor_top):
+    return floor_top - FLOOR_IN_ART + ROOM_H / 2
+
+
+F12_STAND = -576.0
+F12_TOP = standing_to_floor_top(F12_STAND)  # -637
+F12_ROOM_Y = room_centre_y(F12_TOP)         # -397
+F1_STAND = -2111.0
+F1_TOP = standing_to_floor_top(F1_STAND)    # -2172
+F1_ROOM_Y = room_centre_y(F1_TOP)
+DB_STAND = -3700.0
+DB_TOP = standing_to_floor_top(DB_STAND)
+DB_ROOM_Y = room_centre_y(DB_TOP)
+
+BEDROOM_X, LIVING_X = -3600.0, -2400.0
+CORRIDOR_XS = [-1200.0, 0.0, 1200.0]
+FLAT_LEFT, CORRIDOR_RIGHT = -4200.0, 1800.0
+START_X = -3880.0
+
+# Depth layers (drawn from low to high z).
+Z_SKY, Z_SKYLINE, Z_OUTSIDE_RAIN, Z_ROOM, Z_SLAB, Z_WINDOW_RAIN, Z_WALL = -90, -80, -70, -60, -58, -55, -50
+Z_PROP, Z_PLAYER, Z_FRONT, Z_FADE, Z_BLACK, Z_LIGHTNING, Z_OPENING_TEXT = -10, 0, 10, 78, 80, 85, 86
+
+CONCRETE = (0.30, 0.31, 0.35)
+CEILING_DARK = (0.10, 0.11, 0.15)
+FACADE = (0.16, 0.18, 0.23)
+SKY = (0.03, 0.045, 0.08)
+RAIN_START, RAIN_END = (0.70, 0.78, 0.90), (0.55, 0.62, 0.78)
+
+# ----------------------------------------------------------------------------------------------
+obj("Camera", 6).transform(START_X, F12_STAND, 0, 2, 2).box(1920, 1080)
+
+
+# Distant estate seen over the corridor parapet; moves with the parallax.
+bg0 = -2808.0  # puts the skyline's middle behind the corridor's middle when the player walks there
+bg_y = -360.0
+obj("BackgroundGroup", 4).transform(bg0, bg_y, Z_SKYLINE, 2400, 700)
+for i, name in enumerate(["CorridorBackground", "CorridorBackground(1)", "CorridorBackground(2)",
+                          "CorridorBackground(3)", "CorridorBackground(4)"]):
+    obj(name, 4, "BackgroundGroup").transform(bg0 + (i - 1) * 2400.0, bg_y, Z_SKYLINE, 2400, 700).sprite(
+        "corridor_background.png")
+
+# The storm outside: follows the camera, drawn behind the rooms, so it shows only where a room is
+# open to the sky.
+obj("StormRain", 4, "Camera").transform(START_X, F12_STAND, Z_OUTSIDE_RAIN, 2000, 800).particles(
+    vel=(-1.2, -9), size=(1.4, 16), start=RAIN_START, end=RAIN_END, rate=6, maxcount=900, velvar=1.0,
+    alpha=0.55, endalpha=0.0, life=0.9, shape=1)
+
+# ---- Floor 12: the flat (bedroom, living room) and the open corridor outside it.
+obj("Bedroom", 4).transform(BEDROOM_X, F12_ROOM_Y, Z_ROOM, ROOM_W, ROOM_H).sprite("bedroom_lit.png",
+                                                                                  "bedroom_unlit.png")
+obj("Livingroom", 4).transform(LIVING_X, F12_ROOM_Y, Z_ROOM, ROOM_W, ROOM_H).sprite("livingroom_lit.png",
+                                                                                    "livingroom_unlit.png")
+for i, x in enumerate(CORRIDOR_XS):
+    name = "Corridor" if i == 0 else "Corridor(%d)" % i
+    obj(name, 4).transform(x, F12_ROOM_Y, Z_ROOM, ROOM_W, ROOM_H).sprite("corridor_lit.png", "corridor_unlit.png")
+
+# Rain on the window panes of the flat.
+def window_rain(name, left, right, top):
+    obj(name, 4).transform((left + right) / 2, top, Z_WINDOW_RAIN, right - left, 1).particles(
+        vel=(-0.6, -5.5), size=(1.2, 11), start=RAIN_START, end=RAIN_END, rate=1, maxcount=120, velvar=0.6,
+        alpha=0.5, endalpha=0.0, life=0.55, shape=0)
+
+
+bed_left = BEDROOM_X - ROOM_W / 2
+window_rain("BedroomWindowRain", bed_left + 128, bed_left + 352, F12_ROOM_Y - ROOM_H / 2 + 486)
+liv_left = LIVING_X - ROOM_W / 2
+window_rain("LivingroomWindowRain", liv_left + 766, liv_left + 1054, F12_ROOM_Y - ROOM_H / 2 + 466)
+
+# The concrete slab the floor stands on, and the dark void under it.
+slab_top = F12_ROOM_Y - ROOM_H / 2
+obj("Floor12Slab", 4).transform(-1200, slab_top - 45, Z_SLAB, 7400, 90).sprite("white.png", tint=CONCRETE)
+obj("Floor12Underside", 4).transform(-1200, slab_top - 90 - 300, Z_SLAB, 7400, 600).sprite(
+    "white.png", tint=CEILING_DARK)
+
+# The slab above the rooms, seen on tall screens.
+ceiling = F12_ROOM_Y + ROOM_H / 2
+obj("Floor12Ceiling", 4).transform(-1200, ceiling + 150, Z_SLAB, 7400, 300).sprite("white.png", tint=CEILING_DARK)
+
+# Outer walls: the building's end wall left of the bedroom and the stairwell right of the corridor.
+ceiling = F12_ROOM_Y + ROOM_H / 2
+obj("Floor12EndWall", 4).transform(FLAT_LEFT - 400, (ceiling + slab_top) / 2, Z_WALL, 800,
+                                   ceiling - slab_top).sprite("white.png", tint=FACADE)
+obj("StairwellWall", 4).transform(CORRIDOR_RIGHT + 400, (ceiling + slab_top) / 2, Z_WALL, 800,
+                                  ceiling - slab_top).sprite("white.png", tint=FACADE)
+
+# Door heads between the rooms, so each room reads as its own space.
+def doorway(name, x, tint):
+    head_bottom = F12_TOP + 200
+    obj(name, 4).transform(x, (ceiling + head_bottom) / 2, Z_WALL, 36, ceiling - head_bottom).sprite(
+        "white.png", tint=tint)
+
+
+doorway("FlatDoorHead", BEDROOM_X + ROOM_W / 2, (0.22, 0.25, 0.33))
+doorway("FrontDoorHead", LIVING_X + ROOM_W / 2, (0.24, 0.27, 0.30))
+
+# Floors stand the player; walls stop them.
+obj("Floor12", 0).transform((FLAT_LEFT + CORRIDOR_RIGHT) / 2, F12_TOP - 100, 0, CORRIDOR_RIGHT - FLAT_LEFT,
+                            200).body().box()
+obj("Floor12WallLeft", 9).transform(FLAT_LEFT - 20, F12_TOP + 300, 0, 40, 600).body().box()
+obj("Floor12WallRight", 9).transform(CORRIDOR_RIGHT + 20, F12_TOP + 300, 0, 40, 600).body().box()
+# The bedroom desk top: high enough to walk under, low enough to jump onto.
+desk_top = F12_TOP + 140
+obj("DeskTop", 0).transform(bed_left + 1080, desk_top - 6, 0, 180, 12).body().box()
+
+# Where the player can hide when something comes down the corridor.
+obj("Cupboard", 2).transform(300, F12_TOP + 85, Z_PROP, 110, 170).sprite("prop_cupboard_unlit.png").body().box(
+    0.8, 1.0, interactable=True, add=True)
+
+# Kept for the lift's arrival; shown by the story when the creature breaks out.
+obj("EventLiftBurstingOut", 4).transform(1620, F12_TOP + 90, Z_PROP + 1, 126, 180).sprite(
+    "lift_door_open_lit.png", alpha=0.0, cols=40, delay=30.0, count=1)
+
+# ---- Floor 1: the void deck under the block.
+for i, x in enumerate(CORRIDOR_XS):
+    name = ["VoidDeckWest", "VoidDeck", "VoidDeckEast"][i]
+    obj(name, 4).transform(x, F1_ROOM_Y, Z_ROOM, ROOM_W, ROOM_H).sprite("voiddeck_lit.png", "voiddeck_unlit.png")
+f1_slab_top = F1_ROOM_Y - ROOM_H / 2
+obj("Floor1Slab", 4).transform(0, f1_slab_top - 200, Z_SLAB, 5000, 400).sprite("white.png", tint=(0.20, 0.22, 0.22))
+f1_ceiling = F1_ROOM_Y + ROOM_H / 2
+for name, x in [("VoidDeckWallLeft", -CORRIDOR_RIGHT - 400), ("VoidDeckWallRight", CORRIDOR_RIGHT + 400)]:
+    obj(name, 4).transform(x, (f1_ceiling + f1_slab_top) / 2, Z_WALL, 800, f1_ceiling - f1_slab_top).sprite(
+        "white.png", tint=FACADE)
+obj("Floor1", 0).transform(0, F1_TOP - 100, 0, 2 * CORRIDOR_RIGHT, 200).body().box()
+obj("Floor1WallLeft", 9).transform(-CORRIDOR_RIGHT - 20, F1_TOP + 300, 0, 40, 600).body().box()
+obj("Floor1WallRight", 9).transform(CORRIDOR_RIGHT + 20, F1_TOP + 300, 0, 40, 600).body().box()
+obj("RainParticles", 4).transform(0, F1_ROOM_Y + 120, Z_FRONT, 3600, 360).particles(
+    vel=(-1.0, -8), size=(1.2, 14), start=RAIN_START, end=RAIN_END, rate=3, maxcount=400, velvar=1.0,
+    alpha=0.28, endalpha=0.0, life=0.8, shape=1)
+obj("MistParticles", 4).transform(0, F1_STAND - 40, Z_FRONT + 1, 3600, 80).particles(
+    vel=(-0.3, 0.05), size=(90, 40), grow=(20, 6), start=(0.55, 0.62, 0.72), end=(0.45, 0.52, 0.62), rate=1,
+    maxcount=120, scalevar=20.0, alpha=0.10, endalpha=0.0, life=2.5, shape=1)
+obj("ForegroundGroup", 4).transform(0, F1_STAND, Z_FRONT)
+
+# ---- The death bed: where a caught player wakes, with its way back added by the story.
+obj("Deathbed", 4).transform(0, DB_ROOM_Y, Z_ROOM, ROOM_W, ROOM_H).sprite("bedroom_unlit.png", tint=(0.8, 0.8, 0.9))
+obj("DeathbedFloor", 0).transform(0, DB_TOP - 100, 0, ROOM_W, 200).body().box()
+obj("DeathbedSlab", 4).transform(0, DB_ROOM_Y - ROOM_H / 2 - 200, Z_SLAB, 2400, 400).sprite("white.png", tint=CEILING_DARK)
+for name, x in [("DeathbedWallLeft", -ROOM_W / 2 - 20), ("DeathbedWallRight", ROOM_W / 2 + 20)]:
+    obj(name, 9).transform(x, DB_TOP + 300, 0, 40, 600).body().box()
+obj("DeathSpawnPos", 4).transform(-200, DB_STAND, 0)
+
+# ---- Areas: the room the player is in picks its sound mix and light.
+def area(name, left, right, standing):
+    obj(name, 17).transform((left + right) / 2, standing, 0, right - left, 200).body().box()
+
+
+area("T_BEDROOM", FLAT_LEFT, LIVING_X + ROOM_W / 2 - 40, F12_STAND)
+area("T_FLOOR12", LIVING_X + ROOM_W / 2 + 40, CORRIDOR_RIGHT, F12_STAND)
+area("T_FLOOR1", -CORRIDOR_RIGHT, CORRIDOR_RIGHT, F1_STAND)
+area("T_DEATHBED", -ROOM_W / 2, ROOM_W / 2, DB_STAND)
+
+# ---- The player and the line of text that follows them.
+obj("Player", 3).transform(START_X, F12_STAND, Z_PLAYER, PLAYER_W, PLAYER_H).body(PLAYER_MASS, True).box(
+    0.4, 1.0).sprite("player_idle.png", cols=30, delay=60.0, animate=True).player()
+obj("Dialogue", 15, "Player").transform(START_X, F12_STAND, 20).text(
+    "...", pos=(-70, 78, 0), color=(0.92, 0.94, 1.0), scale=0.3, alpha=0.0)
+
+# ---- Fades and the opening.
+obj("FadeInAndOut", 12).transform(-1000, -2000, Z_FADE, 20000, 20000).sprite("black.png", "white.png", alpha=0.0)
+obj("Black", 12).transform(-1000, -2000, Z_BLACK, 20000, 20000).sprite("black.png")
+obj("BedroomLightningOverlay", 4).transform(START_X, F12_STAND, Z_LIGHTNING, 960, 540).sprite(
+    "bedroom_lightning.png", alpha=0.0, cols=3)
+obj("DialogueInit", 15).transform(START_X - 95, F12_STAND - 150, Z_OPENING_TEXT).text(
+    "...", color=(0.86, 0.89, 0.96), scale=0.42, alpha=0.0)
+
+# ----------------------------------------------------------------------------------------------
+put("Level1", "")
+for o in objects:
+    put(o.name, o.otype, o.parent)
+    for cname, fields in o.comps:
+        put(cname, *fields)
+    put("End", "")
+put("/Level1")
+open(sys.argv[1], "w").write("\n".join(out) + "\n")
+print("%d objects" % len(objects))
