@@ -3,6 +3,7 @@ import figures
 import props
 import rooms
 import story
+import structure
 import ui
 
 
@@ -27,4 +28,5 @@ def images():
     table.update(ui.images())
     table.update(rooms.images())
     table.update(story.images())
+    table.update(structure.images())
     return table

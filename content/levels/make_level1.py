@@ -119,9 +119,7 @@ START_X = -3880.0
 Z_SKY, Z_SKYLINE, Z_OUTSIDE_RAIN, Z_ROOM, Z_SLAB, Z_WINDOW_RAIN, Z_WALL = -90, -80, -70, -60, -58, -55, -50
 Z_PROP, Z_PLAYER, Z_FRONT, Z_FADE, Z_BLACK, Z_LIGHTNING, Z_OPENING_TEXT = -10, 0, 10, 78, 80, 85, 86
 
-CONCRETE = (0.30, 0.31, 0.35)
 CEILING_DARK = (0.10, 0.11, 0.15)
-FACADE = (0.16, 0.18, 0.23)
 SKY = (0.03, 0.045, 0.08)
 RAIN_START, RAIN_END = (0.70, 0.78, 0.90), (0.55, 0.62, 0.78)
 
@@ -167,7 +165,7 @@ window_rain("LivingroomWindowRain", liv_left + 766, liv_left + 1054, F12_ROOM_Y 
 
 # The concrete slab the floor stands on, and the dark void under it.
 slab_top = F12_ROOM_Y - ROOM_H / 2
-obj("Floor12Slab", 4).transform(-1200, slab_top - 45, Z_SLAB, 7400, 90).sprite("white.png", tint=CONCRETE)
+obj("Floor12Slab", 4).transform(-1200, slab_top - 45, Z_SLAB, 7400, 90).sprite("floor_slab.png")
 obj("Floor12Underside", 4).transform(-1200, slab_top - 90 - 300, Z_SLAB, 7400, 600).sprite(
     "white.png", tint=CEILING_DARK)
 
@@ -178,19 +176,19 @@ obj("Floor12Ceiling", 4).transform(-1200, ceiling + 150, Z_SLAB, 7400, 300).spri
 # Outer walls: the building's end wall left of the bedroom and the stairwell right of the corridor.
 ceiling = F12_ROOM_Y + ROOM_H / 2
 obj("Floor12EndWall", 4).transform(FLAT_LEFT - 400, (ceiling + slab_top) / 2, Z_WALL, 800,
-                                   ceiling - slab_top).sprite("white.png", tint=FACADE)
+                                   ceiling - slab_top).sprite("end_wall.png")
 obj("StairwellWall", 4).transform(CORRIDOR_RIGHT + 400, (ceiling + slab_top) / 2, Z_WALL, 800,
-                                  ceiling - slab_top).sprite("white.png", tint=FACADE)
+                                  ceiling - slab_top).sprite("stairwell.png")
 
 # Door heads between the rooms, so each room reads as its own space.
-def doorway(name, x, tint):
+def doorway(name, x, texture):
     head_bottom = F12_TOP + 200
     obj(name, 4).transform(x, (ceiling + head_bottom) / 2, Z_WALL, 36, ceiling - head_bottom).sprite(
-        "white.png", tint=tint)
+        texture)
 
 
-doorway("FlatDoorHead", BEDROOM_X + ROOM_W / 2, (0.22, 0.25, 0.33))
-doorway("FrontDoorHead", LIVING_X + ROOM_W / 2, (0.24, 0.27, 0.30))
+doorway("FlatDoorHead", BEDROOM_X + ROOM_W / 2, "door_head.png")
+doorway("FrontDoorHead", LIVING_X + ROOM_W / 2, "door_head_front.png")
 
 # Floors stand the player; walls stop them.
 obj("Floor12", 0).transform((FLAT_LEFT + CORRIDOR_RIGHT) / 2, F12_TOP - 100, 0, CORRIDOR_RIGHT - FLAT_LEFT,
@@ -214,11 +212,11 @@ for i, x in enumerate(CORRIDOR_XS):
     name = ["VoidDeckWest", "VoidDeck", "VoidDeckEast"][i]
     obj(name, 4).transform(x, F1_ROOM_Y, Z_ROOM, ROOM_W, ROOM_H).sprite("voiddeck_lit.png", "voiddeck_unlit.png")
 f1_slab_top = F1_ROOM_Y - ROOM_H / 2
-obj("Floor1Slab", 4).transform(0, f1_slab_top - 200, Z_SLAB, 5000, 400).sprite("white.png", tint=(0.20, 0.22, 0.22))
+obj("Floor1Slab", 4).transform(0, f1_slab_top - 200, Z_SLAB, 5000, 400).sprite("floor_slab.png", tint=(0.85, 0.88, 0.88))
 f1_ceiling = F1_ROOM_Y + ROOM_H / 2
-for name, x in [("VoidDeckWallLeft", -CORRIDOR_RIGHT - 400), ("VoidDeckWallRight", CORRIDOR_RIGHT + 400)]:
-    obj(name, 4).transform(x, (f1_ceiling + f1_slab_top) / 2, Z_WALL, 800, f1_ceiling - f1_slab_top).sprite(
-        "white.png", tint=FACADE)
+for name, x, texture in [("VoidDeckWallLeft", -CORRIDOR_RIGHT - 400, "end_wall.png"),
+                         ("VoidDeckWallRight", CORRIDOR_RIGHT + 400, "stairwell.png")]:
+    obj(name, 4).transform(x, (f1_ceiling + f1_slab_top) / 2, Z_WALL, 800, f1_ceiling - f1_slab_top).sprite(texture)
 obj("Floor1", 0).transform(0, F1_TOP - 100, 0, 2 * CORRIDOR_RIGHT, 200).body().box()
 obj("Floor1WallLeft", 9).transform(-CORRIDOR_RIGHT - 20, F1_TOP + 300, 0, 40, 600).body().box()
 obj("Floor1WallRight", 9).transform(CORRIDOR_RIGHT + 20, F1_TOP + 300, 0, 40, 600).body().box()
@@ -231,9 +229,10 @@ obj("MistParticles", 4).transform(0, F1_STAND - 40, Z_FRONT + 1, 3600, 80).parti
 obj("ForegroundGroup", 4).transform(0, F1_STAND, Z_FRONT)
 
 # ---- The death bed: where a caught player wakes, with its way back added by the story.
-obj("Deathbed", 4).transform(0, DB_ROOM_Y, Z_ROOM, ROOM_W, ROOM_H).sprite("bedroom_unlit.png", tint=(0.8, 0.8, 0.9))
+obj("Deathbed", 4).transform(0, DB_ROOM_Y, Z_ROOM, ROOM_W, ROOM_H).sprite("deathbed_unlit.png",
+                                                                                 "deathbed_lit.png")
 obj("DeathbedFloor", 0).transform(0, DB_TOP - 100, 0, ROOM_W, 200).body().box()
-obj("DeathbedSlab", 4).transform(0, DB_ROOM_Y - ROOM_H / 2 - 200, Z_SLAB, 2400, 400).sprite("white.png", tint=CEILING_DARK)
+obj("DeathbedSlab", 4).transform(0, DB_ROOM_Y - ROOM_H / 2 - 200, Z_SLAB, 2400, 400).sprite("floor_slab.png")
 for name, x in [("DeathbedWallLeft", -ROOM_W / 2 - 20), ("DeathbedWallRight", ROOM_W / 2 + 20)]:
     obj(name, 9).transform(x, DB_TOP + 300, 0, 40, 600).body().box()
 obj("DeathSpawnPos", 4).transform(-200, DB_STAND, 0)
