@@ -210,6 +210,10 @@ TEST(ContentTest, SwappedTexturesKeepTheirPartnersSize) {
         {"prop_cupboard_unlit.png", "prop_cupboard_unlit_red.png"},
         {"prop_cupboard_unlit_red.png", "prop_cupboard_unlit_red_hide.png"},
         {"bedroom_lit.png", "bedroom_unlit.png"},
+        {"corridor_lit.png", "corridor_unlit.png"},
+        {"livingroom_lit.png", "livingroom_unlit.png"},
+        {"voiddeck_lit.png", "voiddeck_unlit.png"},
+        {"deathbed_lit.png", "deathbed_unlit.png"},
         {"button_mute.png", "button_muted.png"},
     };
     for (const auto& [first, second] : pairs) {
