@@ -1,13 +1,17 @@
 #pragma once
 
 #include <algorithm>
+#include <memory>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "graphics/ParticleEmitter.h"
 #include "graphics/Sprite.h"
 #include "graphics/TextSprite.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
+#include "tests/support/GameHarness.h"
 #include "tests/support/Image.h"
 #include "tests/support/ScriptedScene.h"
 
@@ -23,6 +27,32 @@ public:
             if (auto emitter = object->GetComponent<ParticleEmitter>()) emitter->Draw(projection, view);
             if (auto text = object->GetComponent<TextSprite>()) text->Draw();
         }
+    }
+};
+
+// The game window is 1280 x 720 with no camera object: screen x = centreX + world x, row = centreY - world y.
+constexpr int centreX = 640;
+constexpr int centreY = 360;
+enum Channel { Red = 0, Green = 1, Blue = 2 };
+
+// A booted game whose current scene is an empty EffectsScene that updates every object each frame.
+class EffectsOnScreen : public ::testing::Test {
+protected:
+    std::unique_ptr<GameHarness> game;
+    std::shared_ptr<EffectsScene> scene;
+
+    void SetUp() override {
+        if (!DisplayAvailable()) GTEST_SKIP() << "no display";
+        testing::internal::CaptureStdout(); // the engine's start-up chatter
+        game = std::make_unique<GameHarness>();
+        testing::internal::GetCapturedStdout();
+        ASSERT_TRUE(game->IsRunning());
+        scene = std::make_shared<EffectsScene>(0);
+        game->ReplaceScene(0, scene);
+        // The objects come after the scene's first update, so every frame updates them: the skip
+        // of a first update belongs to objects loaded with the scene.
+        scene->skipObjectUpdates = false;
+        ASSERT_TRUE(game->RunUntil([this] { return scene->updates >= 1; }, 10));
     }
 };
 

@@ -13,29 +13,8 @@
 
 namespace {
 
-constexpr int centreX = 640;
-constexpr int centreY = 360;
-enum Channel { Red = 0, Green = 1, Blue = 2 };
-
-class TextOnScreen : public ::testing::Test {
+class TextOnScreen : public EffectsOnScreen {
 protected:
-    std::unique_ptr<GameHarness> game;
-    std::shared_ptr<EffectsScene> scene;
-
-    void SetUp() override {
-        if (!DisplayAvailable()) GTEST_SKIP() << "no display";
-        testing::internal::CaptureStdout(); // the engine's start-up chatter
-        game = std::make_unique<GameHarness>();
-        testing::internal::GetCapturedStdout();
-        ASSERT_TRUE(game->IsRunning());
-        scene = std::make_shared<EffectsScene>(0);
-        game->ReplaceScene(0, scene);
-        // The objects come after the scene's first update, so every frame updates them: the skip
-        // of a first update belongs to objects loaded with the scene.
-        scene->skipObjectUpdates = false;
-        ASSERT_TRUE(game->RunUntil([this] { return scene->updates >= 1; }, 10));
-    }
-
     std::shared_ptr<TextSprite> AddText(const std::string& name, vec3 at, const std::string& text, vec3 color,
                                         const std::string& font = "arialbd") {
         auto object = AddObject(name, at);
