@@ -17,6 +17,7 @@
 #include "physics/Rigidbody.h"
 #include "platform/Platform.h"
 #include "tests/support/ObjectStore.h"
+#include "tests/support/ScriptedKeys.h"
 
 // A small stretch of level without a window: the player's components and the objects around it in
 // the global store, the game's key bindings on injected keys, and every sound the player can play
@@ -29,11 +30,6 @@ public:
 
     PlayerWorld() {
         GameFlags.Reset();
-        Framework::windowSystem->hwnd = fakeWindow;
-        Platform::Testing::SetActiveWindowOverride(true, fakeWindow);
-        Platform::Testing::UseInjectedInput(true);
-        Platform::Testing::ReleaseAllInjectedKeys();
-        for (auto& entry : KeyTable) entry.armed = true;
         KeyNameMap = {{"A", Key::Letter('A')},    {"D", Key::Letter('D')}, {"SPACE", Key::Space},
                       {"LSHIFT", Key::LeftShift}, {"E", Key::Letter('E')}, {"C", Key::Letter('C')}};
         ActionMap = {{"ACTION_LEFT", "A"},
@@ -53,11 +49,6 @@ public:
     }
 
     ~PlayerWorld() {
-        Platform::Testing::ReleaseAllInjectedKeys();
-        Platform::Testing::UseInjectedInput(false);
-        Platform::Testing::SetActiveWindowOverride(false, nullptr);
-        Framework::windowSystem->hwnd = nullptr;
-        for (auto& entry : KeyTable) entry.armed = true;
         KeyNameMap.clear();
         ActionMap.clear();
         Framework::audioSystem->soundChannels.clear();
@@ -139,8 +130,8 @@ public:
         return false;
     }
 
-    void Hold(int key) { Platform::Testing::InjectKey(KeyTable[key].vk, true); }
-    void Release(int key) { Platform::Testing::InjectKey(KeyTable[key].vk, false); }
+    void Hold(int key) { keys.Hold(key); }
+    void Release(int key) { keys.Release(key); }
     // Down for one frame, then up for one, so the next press reads as a new one.
     void Tap(int key) {
         Hold(key);
@@ -169,6 +160,6 @@ public:
     GameObjectRef player;
 
 private:
+    ScriptedKeys keys;
     ScopedObjectStore store;
-    Platform::WindowHandle fakeWindow = reinterpret_cast<Platform::WindowHandle>(0x1);
 };

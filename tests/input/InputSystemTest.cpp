@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "platform/VirtualKeys.h"
 #include "tests/support/Sandbox.h"
+#include "tests/support/ScriptedKeys.h"
 
 using Framework::inputSystem;
 using Framework::windowSystem;
@@ -17,29 +18,18 @@ namespace {
 // Scripted keys and a pretend game window that is, or is not, the active one.
 class InputTest : public ::testing::Test {
 protected:
-    Platform::WindowHandle fakeWindow = reinterpret_cast<Platform::WindowHandle>(0x1);
+    ScriptedKeys keys;
 
     void SetUp() override {
         KeyNameMap.clear();
         ActionMap.clear();
-        for (auto& entry : KeyTable) entry.armed = true;
-        Platform::Testing::UseInjectedInput(true);
-        Platform::Testing::ReleaseAllInjectedKeys();
-        windowSystem->hwnd = fakeWindow;
-        SetActive(true);
     }
     void TearDown() override {
-        Platform::Testing::ReleaseAllInjectedKeys();
-        Platform::Testing::UseInjectedInput(false);
-        Platform::Testing::SetActiveWindowOverride(false, nullptr);
-        windowSystem->hwnd = nullptr;
         KeyNameMap.clear();
         ActionMap.clear();
     }
-    void SetActive(bool active) {
-        Platform::Testing::SetActiveWindowOverride(true, active ? fakeWindow : nullptr);
-    }
-    void Hold(int key, bool down) { Platform::Testing::InjectKey(KeyTable[key].vk, down); }
+    void SetActive(bool active) { keys.SetActive(active); }
+    void Hold(int key, bool down) { keys.Hold(key, down); }
     // One frame of the input system: consumed presses of released keys re-arm.
     void Frame() { inputSystem->Update(1 / 60.0f); }
     std::string LoadFiles(const std::string& keys, const std::string& actions) {

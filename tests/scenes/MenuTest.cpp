@@ -15,6 +15,7 @@
 #include "tests/scenes/FrontEndLevelText.h"
 #include "tests/support/ObjectStore.h"
 #include "tests/support/Sandbox.h"
+#include "tests/support/ScriptedKeys.h"
 
 using namespace Framework;
 
@@ -47,25 +48,16 @@ protected:
     Sandbox box;
     ScopedObjectStore store;
     Menu menu;
-    Platform::WindowHandle fakeWindow = reinterpret_cast<Platform::WindowHandle>(0x1);
+    ScriptedKeys keys;
     int32_t savedNextScene = SceneNone;
 
     void SetUp() override {
-        for (auto& entry : KeyTable) entry.armed = true;
-        Platform::Testing::UseInjectedInput(true);
-        Platform::Testing::ReleaseAllInjectedKeys();
-        windowSystem->hwnd = fakeWindow;
-        Platform::Testing::SetActiveWindowOverride(true, fakeWindow);
         savedNextScene = sceneSystem->nextScene;
         AudioMuted = false;
         GameFlags.Reset();
     }
     void TearDown() override {
         menu.Unload();
-        Platform::Testing::ReleaseAllInjectedKeys();
-        Platform::Testing::UseInjectedInput(false);
-        Platform::Testing::SetActiveWindowOverride(false, nullptr);
-        windowSystem->hwnd = nullptr;
         sceneSystem->nextScene = savedNextScene;
         AudioMuted = false;
         MenuState.Reset();
@@ -86,9 +78,9 @@ protected:
     }
     // Down for one frame, then up for one, as a quick tap on a keyboard.
     void Press(int key) {
-        Platform::Testing::InjectKey(KeyTable[key].vk, true);
+        keys.Hold(key);
         Frame();
-        Platform::Testing::InjectKey(KeyTable[key].vk, false);
+        keys.Release(key);
         Frame();
     }
     std::string Selected() const { return menu.selection ? menu.selection->name : "(none)"; }
@@ -161,10 +153,10 @@ TEST_F(MenuTest, ArrowsWalkTheMainListAndStopAtItsEnds) {
 TEST_F(MenuTest, HowToPlayOpensOnBackAndAFrameWithEnterReadsNoArrows) {
     Start(FullMenu());
     Press(Key::Down);
-    Platform::Testing::InjectKey(KeyTable[Key::Enter].vk, true);
-    Platform::Testing::InjectKey(KeyTable[Key::Down].vk, true);
+    keys.Hold(Key::Enter);
+    keys.Hold(Key::Down);
     Frame();
-    Platform::Testing::ReleaseAllInjectedKeys();
+    keys.ReleaseAll();
     Frame();
     EXPECT_EQ(Selected(), "Back");
     EXPECT_EQ(menu.previousSelection->name, "HowToPlayButton");

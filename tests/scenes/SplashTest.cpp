@@ -11,6 +11,7 @@
 #include "tests/scenes/FrontEndLevelText.h"
 #include "tests/support/ObjectStore.h"
 #include "tests/support/Sandbox.h"
+#include "tests/support/ScriptedKeys.h"
 
 using namespace Framework;
 
@@ -24,25 +25,16 @@ protected:
     Sandbox box;
     ScopedObjectStore store;
     Splash splash;
-    Platform::WindowHandle fakeWindow = reinterpret_cast<Platform::WindowHandle>(0x1);
+    ScriptedKeys keys;
     int32_t savedNextScene = SceneNone;
     float seconds = 0;
 
     void SetUp() override {
-        for (auto& entry : KeyTable) entry.armed = true;
-        Platform::Testing::UseInjectedInput(true);
-        Platform::Testing::ReleaseAllInjectedKeys();
-        windowSystem->hwnd = fakeWindow;
-        Platform::Testing::SetActiveWindowOverride(true, fakeWindow);
         savedNextScene = sceneSystem->nextScene;
         sceneSystem->nextScene = SceneSplash;
     }
     void TearDown() override {
         splash.Unload();
-        Platform::Testing::ReleaseAllInjectedKeys();
-        Platform::Testing::UseInjectedInput(false);
-        Platform::Testing::SetActiveWindowOverride(false, nullptr);
-        windowSystem->hwnd = nullptr;
         sceneSystem->nextScene = savedNextScene;
     }
 
@@ -63,9 +55,9 @@ protected:
         while (seconds < limit && !done()) Frame();
     }
     void PressEnter() {
-        Platform::Testing::InjectKey(KeyTable[Key::Enter].vk, true);
+        keys.Hold(Key::Enter);
         Frame();
-        Platform::Testing::InjectKey(KeyTable[Key::Enter].vk, false);
+        keys.Release(Key::Enter);
     }
     float Alpha(const std::string& name) const {
         return FindObjectByName(name)->GetComponent<Sprite>()->transparency;
