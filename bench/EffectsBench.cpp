@@ -21,32 +21,13 @@
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
 #include "scenes/Scene.h"
+#include "bench/BenchTiming.h"
 #include "tests/support/GameHarness.h"
-
-using Clock = std::chrono::steady_clock;
 
 namespace {
 
 constexpr int warmUpFrames = 30;
 constexpr int measuredFrames = 120;
-
-double Milliseconds(Clock::duration d) {
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-struct Summary {
-    double mean = 0, median = 0, worst = 0;
-};
-
-Summary Summarise(std::vector<double> samples) {
-    Summary s;
-    if (samples.empty()) return s;
-    std::sort(samples.begin(), samples.end());
-    s.mean = std::accumulate(samples.begin(), samples.end(), 0.0) / double(samples.size());
-    s.median = samples[samples.size() / 2];
-    s.worst = samples.back();
-    return s;
-}
 
 GameObjectRef MakeObject(const std::string& name, vec3 position, vec2 size) {
     auto object = std::make_shared<GameObject>(name, ObjectType::Background, NextObjectId++);

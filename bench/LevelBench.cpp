@@ -23,19 +23,15 @@
 #include "objects/Transform.h"
 #include "platform/Platform.h"
 #include "scenes/SceneSystem.h"
+#include "bench/BenchTiming.h"
 #include "tests/support/GameHarness.h"
 
 using namespace Framework;
-using Clock = std::chrono::steady_clock;
 
 namespace {
 
 constexpr int walkFrames = 600;
 constexpr float dt = 1.0f / 60.0f;
-
-double Milliseconds(Clock::duration d) {
-    return std::chrono::duration<double, std::milli>(d).count();
-}
 
 long PeakKilobytes() {
     rusage usage{};

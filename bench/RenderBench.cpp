@@ -23,33 +23,15 @@
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
 #include "scenes/SceneSystem.h"
+#include "bench/BenchTiming.h"
 #include "tests/support/GameHarness.h"
 
 using namespace Framework;
-using Clock = std::chrono::steady_clock;
 
 namespace {
 
 // The tables go here; the engine's own start-up lines (one per shader built) go to /dev/null.
 FILE* table = stdout;
-
-double Milliseconds(Clock::duration d) {
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-struct Summary {
-    double mean = 0, median = 0, worst = 0;
-};
-
-Summary Summarise(std::vector<double> samples) {
-    Summary s;
-    if (samples.empty()) return s;
-    std::sort(samples.begin(), samples.end());
-    s.mean = std::accumulate(samples.begin(), samples.end(), 0.0) / samples.size();
-    s.median = samples[samples.size() / 2];
-    s.worst = samples.back();
-    return s;
-}
 
 // Built the way the level reader builds objects: components attached, not yet initialised.
 GameObjectRef MakeSpriteObject(int index, std::mt19937& random) {
