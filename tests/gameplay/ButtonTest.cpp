@@ -1,8 +1,6 @@
 #include "gameplay/Button.h"
 
 #include <gtest/gtest.h>
-#include <imgui.h>
-#include <imgui_internal.h>
 
 #include "engine/WindowSystem.h"
 #include "gameplay/GameFlags.h"
@@ -12,6 +10,7 @@
 #include "objects/GameObject.h"
 #include "objects/Serializer.h"
 #include "scenes/SceneSystem.h"
+#include "tests/support/HeadlessGui.h"
 #include "tests/support/ObjectStore.h"
 #include "tests/support/Sandbox.h"
 #include "tests/support/ScriptedScene.h"
@@ -178,40 +177,19 @@ TEST_F(ButtonTest, RecordRoundTripsThroughTheFactoryAndStopsOnATruncatedFile) {
     in.Close();
 }
 
-// One headless GUI frame with the button's inspector open; returns the text it drew.
-std::string InspectorText(Button& button) {
-    ImGuiIO& io = ImGui::GetIO();
-    io.DisplaySize = ImVec2(1280, 720);
-    io.DeltaTime = 1 / 60.0f;
-    ImGui::NewFrame();
-    ImGui::Begin("Inspector");
-    ImGui::LogToBuffer();
-    ImGui::SetNextItemOpen(true);
-    button.Inspector(3);
-    std::string text = ImGui::GetCurrentContext()->LogBuffer.c_str();
-    ImGui::LogFinish();
-    ImGui::End();
-    ImGui::Render();
-    return text;
-}
-
 TEST_F(ButtonTest, InspectorNamesTheKindAndShowsAnUnknownOneBlank) {
-    ImGuiContext* context = ImGui::CreateContext();
-    unsigned char* pixels = nullptr;
-    int width = 0, height = 0;
-    ImGui::GetIO().Fonts->GetTexDataAsRGBA32(&pixels, &width, &height);
+    HeadlessGui gui;
     Button button;
     button.buttonType = Button::Options;
-    std::string text = InspectorText(button);
+    std::string text = gui.InspectorText(button, 3);
     EXPECT_NE(text.find("Button Type"), std::string::npos) << text;
     EXPECT_NE(text.find("Options"), std::string::npos) << text;
     button.buttonType = 42;
-    text = InspectorText(button);
+    text = gui.InspectorText(button, 3);
     EXPECT_NE(text.find("Button Type"), std::string::npos) << text;
     for (int32_t kind = 0; kind < Button::kindCount; ++kind)
         EXPECT_EQ(text.find(ButtonTypeLabel(kind)), std::string::npos) << text;
     EXPECT_EQ(button.buttonType, 42); // showing it changes nothing
-    ImGui::DestroyContext(context);
 }
 
 } // namespace

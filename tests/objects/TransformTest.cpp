@@ -1,11 +1,10 @@
 #include "objects/Transform.h"
 
 #include <gtest/gtest.h>
-#include <imgui.h>
-#include <imgui_internal.h>
 
 #include "objects/GameObject.h"
 #include "objects/Serializer.h"
+#include "tests/support/HeadlessGui.h"
 #include "tests/support/ObjectStore.h"
 #include "tests/support/Sandbox.h"
 
@@ -151,39 +150,14 @@ TEST(Transform, CameraMatrixMovesTheCameraPositionToTheCentre) {
     for (int i = 0; i < 16; ++i) EXPECT_EQ(model.m[i], asCamera.m[i]);
 }
 
-namespace {
-
-// One headless GUI frame with the transform's inspector open; returns the text it drew.
-std::string InspectorText(Transform& transform, int objectId) {
-    ImGuiIO& io = ImGui::GetIO();
-    io.DisplaySize = ImVec2(1280, 720);
-    io.DeltaTime = 1 / 60.0f;
-    ImGui::NewFrame();
-    ImGui::Begin("Inspector");
-    ImGui::LogToBuffer();
-    ImGui::SetNextItemOpen(true);
-    transform.Inspector(objectId);
-    std::string text = ImGui::GetCurrentContext()->LogBuffer.c_str();
-    ImGui::LogFinish();
-    ImGui::End();
-    ImGui::Render();
-    return text;
-}
-
-} // namespace
-
 TEST(Transform, InspectorShowsDegreesAndLeavesUntouchedFieldsAlone) {
-    ImGuiContext* context = ImGui::CreateContext();
-    unsigned char* pixels = nullptr;
-    int width = 0, height = 0;
-    ImGui::GetIO().Fonts->GetTexDataAsRGBA32(&pixels, &width, &height);
-
+    HeadlessGui gui;
     Transform transform({12.5f, -40, 0}, {64, 128});
     transform.scaleInUnits = {1, 2, 1.0f / 64};
     transform.rotation = 3.14159265f / 2;
     transform.upToDate = true;
     std::string text;
-    for (int frame = 0; frame < 3; ++frame) text = InspectorText(transform, 7);
+    for (int frame = 0; frame < 3; ++frame) text = gui.InspectorText(transform, 7);
     EXPECT_NE(text.find("90 deg"), std::string::npos) << text;
     EXPECT_NE(text.find("Rotation Input"), std::string::npos) << text;
     EXPECT_NE(text.find("Object Scale : 1.00 2.00"), std::string::npos) << text;
@@ -192,5 +166,4 @@ TEST(Transform, InspectorShowsDegreesAndLeavesUntouchedFieldsAlone) {
     EXPECT_EQ(transform.position.x, 12.5f);
     EXPECT_EQ(transform.scale.y, 128);
     EXPECT_TRUE(transform.upToDate);
-    ImGui::DestroyContext(context);
 }
