@@ -1,6 +1,6 @@
 #include "objects/ComponentFactory.h"
 
-#include "gameplay/Button.h"
+#include "scenes/Button.h"
 #include "gameplay/Player.h"
 #include "graphics/Sprite.h"
 #include "graphics/ParticleEmitter.h"

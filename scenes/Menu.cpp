@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "audio/AudioSystem.h"
-#include "gameplay/Button.h"
-#include "gameplay/MenuState.h"
+#include "scenes/Button.h"
+#include "scenes/MenuState.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/Sprite.h"
 #include "input/InputSystem.h"

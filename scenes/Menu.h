@@ -10,7 +10,7 @@ class GameObject;
 // The main menu: a keyboard-driven list of buttons (Up/Down, Enter) with modal sub-screens for how
 // to play, the credits, the options (the mute switch) and the quit question (Left/Right). Play and
 // Yes act only after the screen has faded to black. The state the buttons share with the menu is
-// MenuState (gameplay/MenuState.h).
+// MenuState (scenes/MenuState.h).
 class Menu : public Scene {
 public:
     Menu() : Scene(SceneMenu) {}

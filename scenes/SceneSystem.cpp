@@ -9,7 +9,7 @@
 #include "graphics/GraphicsSystem.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
-#include "scenes/Editor.h"
+#include "tools/Editor.h"
 #include "scenes/Level.h"
 #include "scenes/Loading.h"
 #include "scenes/Menu.h"

@@ -2,7 +2,7 @@
 
 #include "audio/AudioSystem.h"
 #include "gameplay/GameFlags.h"
-#include "gameplay/MenuState.h"
+#include "scenes/MenuState.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/Sprite.h"
 #include "graphics/TextureSystem.h"

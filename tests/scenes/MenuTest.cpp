@@ -4,9 +4,9 @@
 
 #include "audio/AudioSystem.h"
 #include "engine/WindowSystem.h"
-#include "gameplay/Button.h"
+#include "scenes/Button.h"
 #include "gameplay/GameFlags.h"
-#include "gameplay/MenuState.h"
+#include "scenes/MenuState.h"
 #include "graphics/Sprite.h"
 #include "input/InputSystem.h"
 #include "objects/GameObject.h"

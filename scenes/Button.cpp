@@ -1,4 +1,4 @@
-#include "gameplay/Button.h"
+#include "scenes/Button.h"
 
 #include <imgui.h>
 
@@ -6,7 +6,7 @@
 
 #include "engine/WindowSystem.h"
 #include "gameplay/GameFlags.h"
-#include "gameplay/MenuState.h"
+#include "scenes/MenuState.h"
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
 #include "objects/Serializer.h"

@@ -1,10 +1,10 @@
-#include "gameplay/Button.h"
+#include "scenes/Button.h"
 
 #include <gtest/gtest.h>
 
 #include "engine/WindowSystem.h"
 #include "gameplay/GameFlags.h"
-#include "gameplay/MenuState.h"
+#include "scenes/MenuState.h"
 #include "graphics/Sprite.h"
 #include "objects/ComponentFactory.h"
 #include "objects/GameObject.h"

@@ -1,3 +1,0 @@
-#include "gameplay/MenuState.h"
-
-MenuStateBlock MenuState;

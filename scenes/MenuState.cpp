@@ -1,0 +1,3 @@
+#include "scenes/MenuState.h"
+
+MenuStateBlock MenuState;
