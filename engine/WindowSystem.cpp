@@ -4,7 +4,6 @@
 
 #include "engine/Engine.h"
 #include "input/InputSystem.h"
-#include "tools/DebugSystem.h"
 
 namespace Framework {
 
@@ -136,17 +135,14 @@ void WindowSystem::WindowProcedure(const Platform::WindowMessage& message) {
         scaleX = width / 1920.0f;
         scaleY = height / 1080.0f;
         break;
-    case MessageType::KeyDown:
-    case MessageType::KeyUp:
-    case MessageType::Char:
-        debugSystem->HandleWindowMessage(message);
-        break;
     case MessageType::MouseMove:
         inputSystem->mouseX = static_cast<int16_t>(message.a);
         inputSystem->mouseY = static_cast<int16_t>(message.b);
         break;
     case MessageType::MouseWheel:
         inputSystem->wheel += message.a > 0 ? 1.0f : -1.0f;
+        break;
+    default:
         break;
     }
 }

@@ -22,6 +22,12 @@ enum PlayerMoveState : int32_t {
 struct GameFlagBlock {
     // Back to the start values below; a new game from the menu begins here.
     void Reset() { *this = GameFlagBlock{}; }
+    // What the player's start in a level clears: movement, hiding and the level's story so far. The
+    // lighting zone becomes the level's first.
+    void ResetForPlayerStart();
+    // What the level scene clears when a level starts: the camera height, the exit and the pans.
+    // The area becomes the level's first.
+    void ResetForLevelStart();
 
     // Level, place and camera.
     int32_t currentLevel = 1; // 1 to 3; 4 after quitting from the pause menu

@@ -7,7 +7,9 @@
 
 #include "audio/AudioSystem.h"
 #include "engine/Random.h"
+#include "gameplay/Areas.h"
 #include "gameplay/GameFlags.h"
+#include "gameplay/LevelRules.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/Sprite.h"
 #include "input/InputSystem.h"
@@ -60,27 +62,27 @@ SpriteSet UnlitSet(const char* climb) {
 // which case the sprite is left as it is.
 bool SpriteSetFor(int32_t zone, bool lightsOff, SpriteSet& set) {
     switch (zone) {
-    case 0:
+    case LightingZone::Bedroom:
         set = lightsOff ? UnlitSet("player_climb.png") : PlainSet("player_crawl_unlit.png");
         return true;
-    case 1:
-    case 2:
-    case 3:
+    case LightingZone::Corridor:
+    case LightingZone::VoidDeck:
+    case LightingZone::Jungle:
         set = lightsOff ? UnlitSet("player_climb.png") : LitSet();
         return true;
-    case 4:
-    case 5:
-    case 8:
-    case 9:
+    case LightingZone::FloodedRooms:
+    case LightingZone::Outside:
+    case LightingZone::Shaft:
+    case LightingZone::Container:
         set = UnlitSet("player_climb_unlit.png");
         return true;
-    case 6:
+    case LightingZone::UnlitBedroom:
         set = lightsOff ? PlainSet("player_crawl.png") : UnlitSet("player_climb.png");
         return true;
-    case 7:
+    case LightingZone::DeathBed:
         set = PlainSet("player_crawl.png");
         return true;
-    case 10:
+    case LightingZone::Final:
         set = PlainSet("player_crawl_unlit.png");
         return true;
     default:
@@ -109,8 +111,7 @@ void ShowSheet(Sprite& sprite, const std::string& name, int32_t columns) {
 }
 
 std::shared_ptr<ParticleEmitter> SplashEmitter() {
-    GameObjectRef splash = FindObjectByName("PlayerSplashParticles");
-    return splash ? splash->GetComponent<ParticleEmitter>() : nullptr;
+    return FindComponent<ParticleEmitter>("PlayerSplashParticles");
 }
 
 void PlayAt(const std::string& name, float volume) {
@@ -130,40 +131,17 @@ std::vector<std::string> NumberedNames(const std::string& stem, int count) {
 Player::Player()
     : Component(ComponentType::Player), concreteFootsteps(NumberedNames("footstepconcrete", 8)),
       grassFootsteps(NumberedNames("footstepgrass", 8)), outdoorThunder(NumberedNames("thunderoutdoor", 5)),
-      ventFootsteps(NumberedNames("footstepvents", 8)), AreaTable{{"T_EMPTYSPACE", 0}, {"T_BEDROOM", 1},
-                                                                  {"T_FLOOR12", 2},    {"T_FLOOR1", 3},
-                                                                  {"T_FLOOR11", 4},    {"T_KITCHEN", 5},
-                                                                  {"T_OUTSIDE", 6},    {"T_UNLITBEDROOM", 7},
-                                                                  {"T_DEATHBED", 8},   {"T_SHAFTFLOOR12", 9},
-                                                                  {"T_CONTAINER", 10}, {"T_FINAL", 11}} {}
+      ventFootsteps(NumberedNames("footstepvents", 8)),
+      AreaTable{{"T_EMPTYSPACE", Area::EmptySpace}, {"T_BEDROOM", Area::Bedroom},
+                {"T_FLOOR12", Area::Floor12},       {"T_FLOOR1", Area::Floor1},
+                {"T_FLOOR11", Area::Floor11},       {"T_KITCHEN", Area::Kitchen},
+                {"T_OUTSIDE", Area::Outside},       {"T_UNLITBEDROOM", Area::UnlitBedroom},
+                {"T_DEATHBED", Area::DeathBed},     {"T_SHAFTFLOOR12", Area::ShaftFloor12},
+                {"T_CONTAINER", Area::Container},   {"T_FINAL", Area::Final}} {}
 
 void Player::Initialize() {
     componentType = ComponentType::Player;
-    GameFlagBlock& flags = GameFlags;
-    flags.lightingZone = flags.currentLevel == 2 ? 4 : flags.currentLevel == 3 ? 1 : 0;
-    flags.playerState = PlayerIdle;
-    flags.inputLocked = false;
-    flags.isHiding = false;
-    flags.inVent = false;
-    flags.isRunning = false;
-    flags.isMoving = false;
-    flags.facingLeft = false;
-    flags.lightsOff = false;
-    flags.alternateWorld = false;
-    flags.landingSoundDue = false;
-    flags.playerDying = false;
-    flags.positionChanged = false;
-    flags.heightBandFlag = false;
-    flags.phaseTwoFlag = false;
-    flags.blackoutStarted = false;
-    flags.pursuitStarted = false;
-    flags.creatureReleased = false;
-    flags.liftBurstPending = false;
-    flags.creatureActive = false;
-    flags.buildingCollapse = false;
-    flags.cupboardHideReady = false;
-    flags.redCorridorActive = false;
-    flags.oldManMaterialized = false;
+    GameFlags.ResetForPlayerStart();
 
     nearInteractable = false;
     firstFrame = true;
@@ -176,10 +154,10 @@ void Player::Initialize() {
     // The component's own object carries the body it drives, whatever the level calls it.
     GameObjectRef named = playerObject.lock();
     GameObject* self = owner ? owner : named.get();
-    collider = self ? self->GetComponent<BoxCollider>() : nullptr;
-    body = self ? self->GetComponent<Rigidbody>() : nullptr;
-    transform = self ? self->GetComponent<Transform>() : nullptr;
-    sprite = self ? self->GetComponent<Sprite>() : nullptr;
+    collider = ComponentOf<BoxCollider>(self);
+    body = ComponentOf<Rigidbody>(self);
+    transform = ComponentOf<Transform>(self);
+    sprite = ComponentOf<Sprite>(self);
 
     thunderTimer = 0.0f;
     dialogueDelay = 0.0f;
@@ -206,7 +184,7 @@ void Player::Update(float dt) {
         flags.landingSoundDue = false;
     }
 
-    if (flags.currentArea == 8 && firstFrame) {
+    if (flags.currentArea == Area::DeathBed && firstFrame) {
         body->useGravity = true;
         body->isGrounded = false;
         firstFrame = false;
@@ -228,8 +206,7 @@ void Player::Update(float dt) {
         for (const char* name :
              {"BackgroundGroup", "CorridorBackground", "CorridorBackground2", "CorridorBackground3"}) {
             GameObjectRef background = FindObjectByName(name);
-            std::shared_ptr<Transform> backgroundTransform =
-                background ? background->GetComponent<Transform>() : nullptr;
+            std::shared_ptr<Transform> backgroundTransform = ComponentOf<Transform>(background);
             if (backgroundTransform) backgroundTransform->Update(dt);
         }
     }
@@ -237,43 +214,29 @@ void Player::Update(float dt) {
 
 void Player::DeathStep() {
     GameFlagBlock& flags = GameFlags;
-    GameObjectRef fadeObject = FindObjectByName("FadeInAndOut");
-    std::shared_ptr<Sprite> fade = fadeObject ? fadeObject->GetComponent<Sprite>() : nullptr;
+    std::shared_ptr<Sprite> fade = FindComponent<Sprite>("FadeInAndOut");
 
-    if (flags.lightingZone != 7) {
+    // Out to black, across to the death bed, and back in once its room has lit the player.
+    if (flags.lightingZone != LightingZone::DeathBed) {
         flags.inputLocked = true;
         body->isGrounded = false;
         body->useGravity = false;
-        if (fade && fade->transparency < 1.0f)
-            fade->transparency = std::min(1.0f, fade->transparency + fadeStep);
-        // A level without the fade object respawns at once rather than never.
-        if (fade && fade->transparency < 1.0f) return;
+        if (!StepFade(fade.get(), 1.0f, fadeStep)) return;
 
-        if (flags.currentLevel == 2) {
-            if (flags.lightingZone == 4) flags.respawnWrapTarget = "LivingroomToFloor11";
-            if (flags.lightingZone == 5) flags.respawnWrapTarget = "OutsideToRoom";
-        } else if (flags.currentLevel == 3 && fade) {
-            flags.ambientColour = fade->colorTint;
-            if (flags.lightingZone == 5 || flags.lightingZone == 9) flags.respawnWrapTarget = "RoofTopEnd";
-            if (flags.lightingZone == 1) {
-                flags.ambientColour = fade->colorTint;
-                fade->colorTint = vec3{1.0f, 1.0f, 1.0f};
-                flags.respawnWrapTarget = "Event04HideCorridor";
-            }
-        }
+        const LevelRules* rules = FindLevelRules(flags.currentLevel);
+        if (fade && rules && rules->respawnKeepsTint) flags.ambientColour = fade->colorTint;
+        const RespawnRule respawn = RespawnRuleFor(flags.currentLevel, flags.lightingZone);
+        if (!respawn.wrapTarget.empty()) flags.respawnWrapTarget = respawn.wrapTarget;
+        if (respawn.whiteFade && fade) fade->colorTint = vec3{1.0f, 1.0f, 1.0f};
 
-        GameObjectRef spawn = FindObjectByName("DeathSpawnPos");
-        std::shared_ptr<Transform> spawnTransform = spawn ? spawn->GetComponent<Transform>() : nullptr;
-        if (spawnTransform) {
-            const vec3 at = spawnTransform->position;
+        if (std::shared_ptr<Transform> spawn = FindComponent<Transform>("DeathSpawnPos")) {
+            const vec3 at = spawn->position;
             body->SetPosition(at.x, at.y, transform->position.z);
-            GameObjectRef cameraObject = FindObjectByName("Camera");
-            std::shared_ptr<Transform> cameraTransform =
-                cameraObject ? cameraObject->GetComponent<Transform>() : nullptr;
-            if (cameraTransform) cameraTransform->SetPosition(at.x, at.y);
+            if (std::shared_ptr<Transform> view = FindComponent<Transform>("Camera"))
+                view->SetPosition(at.x, at.y);
             flags.cameraTargetY = at.y + 35.0f;
         }
-        flags.currentArea = 8;
+        flags.currentArea = Area::DeathBed;
         if (sprite) {
             sprite->flipX = false;
             sprite->flipY = false;
@@ -285,13 +248,11 @@ void Player::DeathStep() {
         if (Framework::audioSystem) Framework::audioSystem->StopSound("rooftopchase");
         flags.chaseMusicPlaying = false;
     }
-    if (fade) fade->transparency -= fadeStep;
-    if (!fade || fade->transparency <= 0.0f) {
+    if (StepFade(fade.get(), 0.0f, fadeStep)) {
         flags.inputLocked = false;
         flags.playerDying = false;
         body->isGrounded = true;
         body->useGravity = true;
-        if (fade) fade->transparency = 0.0f;
     }
 }
 
@@ -488,10 +449,10 @@ void Player::Thunder(float dt) {
     thunderTimer += dt;
     const int roll = Rand() % 30;
     if (!(thunderTimer > static_cast<float>(roll) && thunderTimer > 10.0f)) return;
-    if ((flags.currentLevel == 1 && flags.currentArea == 1) ||
-        (flags.currentLevel == 2 && flags.currentArea == 8))
+    const LevelRules* rules = FindLevelRules(flags.currentLevel);
+    if (rules && flags.currentArea == rules->indoorThunderArea)
         PlayAt("thunderindoor", 0.6f);
-    else if (flags.currentLevel == 1)
+    else if (rules && rules->outdoorThunder)
         PlayAt(outdoorThunder[Rand() % 5], 0.8f);
     thunderTimer = 0.0f;
 }
@@ -548,7 +509,8 @@ void Player::Footsteps() {
 
     if (walking) {
         std::shared_ptr<ParticleEmitter> splash = SplashEmitter();
-        const bool splashes = !flags.splashDisabled && (!flags.isRunning || flags.lightingZone == 4);
+        const bool splashes =
+            !flags.splashDisabled && (!flags.isRunning || flags.lightingZone == LightingZone::FloodedRooms);
         if (splash && splashes) splash->playState = true;
     }
 

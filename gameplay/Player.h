@@ -28,7 +28,6 @@ public:
     void Initialize() override;
     // dt: seconds. Does nothing while the game is paused.
     void Update(float dt) override;
-    std::string GetTypeName() override { return "Player"; }
     bool Serialize(Serializer& serializer) override;
     bool Deserialize(Serializer& serializer) override;
     void Inspector(int objectId) override;

@@ -13,7 +13,7 @@ constexpr float degreesToRadians = 3.1415927f / 180.0f;
 
 void Camera::SyncFromCameraObject() {
     GameObjectRef object = FindObjectByName("Camera");
-    std::shared_ptr<Transform> transform = object ? object->GetComponent<Transform>() : nullptr;
+    std::shared_ptr<Transform> transform = ComponentOf<Transform>(object);
     if (!transform) return;
     position = transform->GetPosition();
     scale = {transform->scale.x, transform->scale.y};

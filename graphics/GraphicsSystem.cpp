@@ -10,7 +10,6 @@
 #include "graphics/ShapeTool.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
-#include "scenes/SceneSystem.h"
 
 namespace Framework {
 
@@ -83,14 +82,14 @@ QuadMesh* GraphicsSystem::GetQuadMesh() {
     return quadMesh.get();
 }
 
-mat4 GraphicsSystem::CameraMatrix() const {
-    if (!editorCameraInactive && sceneSystem->currentScene == SceneEditor) return camera->GetMatrix();
+mat4 GraphicsSystem::CameraMatrix(bool editorView) const {
+    if (editorView && !editorCameraInactive) return camera->GetMatrix();
     GameObjectRef cameraObject = FindObjectByName("Camera");
-    std::shared_ptr<Transform> transform = cameraObject ? cameraObject->GetComponent<Transform>() : nullptr;
+    std::shared_ptr<Transform> transform = ComponentOf<Transform>(cameraObject);
     return transform ? transform->GetCameraMatrix() : identity();
 }
 
-void GraphicsSystem::RenderFrame() {
+void GraphicsSystem::RenderFrame(bool editorView, const std::function<void(mat4, mat4)>& drawScene) {
     timer.Start();
     if (renderContext) {
         glViewport(0, 0, windowSystem->width, windowSystem->height);
@@ -101,8 +100,8 @@ void GraphicsSystem::RenderFrame() {
         glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
         glLoadIdentity();
     }
-    view = baseView * CameraMatrix();
-    if (std::shared_ptr<Scene> scene = sceneSystem->GetCurrentScene()) scene->Draw(projection, view);
+    view = baseView * CameraMatrix(editorView);
+    if (drawScene) drawScene(projection, view);
     timer.Stop();
 }
 

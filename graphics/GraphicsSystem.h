@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -12,7 +13,7 @@ namespace Framework {
 
 // Owns the OpenGL context of the game window, the 2D camera's projection and view, and the unit
 // quad shared by every textured drawer. It draws nothing itself: RenderFrame hands the matrices to
-// the current scene's Draw.
+// the scene's drawer.
 class GraphicsSystem : public System {
 public:
     Platform::GLContextHandle renderContext = nullptr;
@@ -33,8 +34,10 @@ public:
     // Builds `projection` for a client area of width x height pixels, and `baseView`. The game does
     // this once at start; a zero size falls back to 1920 x 1080.
     void BuildMatrices(int width, int height);
-    // One frame: viewport, blending, clear, view from the camera, then the current scene's Draw.
-    void RenderFrame();
+    // One frame: viewport, blending, clear, the view, then `drawScene` with the projection and view.
+    // editorView: the editor is the scene, so its free camera gives the view unless it is inactive;
+    // otherwise the view follows the "Camera" object.
+    void RenderFrame(bool editorView = false, const std::function<void(mat4, mat4)>& drawScene = nullptr);
     mat4 GetProjection() const { return projection; }
     mat4 GetView() const { return view; }
     // The shared quad, made on the first call; empty without a context.
@@ -42,7 +45,7 @@ public:
 
 private:
     bool CreateContext();
-    mat4 CameraMatrix() const;
+    mat4 CameraMatrix(bool editorView) const;
 };
 
 extern std::shared_ptr<GraphicsSystem> graphicsSystem;

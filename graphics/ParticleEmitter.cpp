@@ -68,12 +68,12 @@ int32_t ParticleEmitter::Cap() const {
 }
 
 float ParticleEmitter::OwnerDepth() const {
-    std::shared_ptr<Transform> transform = owner ? owner->GetComponent<Transform>() : nullptr;
+    std::shared_ptr<Transform> transform = ComponentOf<Transform>(owner);
     return transform ? transform->GetPosition().z : 0.0f;
 }
 
 void ParticleEmitter::UpdateEmissionBox() {
-    std::shared_ptr<Transform> transform = owner ? owner->GetComponent<Transform>() : nullptr;
+    std::shared_ptr<Transform> transform = ComponentOf<Transform>(owner);
     if (!transform) return;
     const vec3 p = transform->GetPosition();
     const vec3 s = transform->GetScale();

@@ -43,7 +43,6 @@ public:
     void Initialize() override;
     // dt: seconds. Ages and fades by dt, but moves by `velocity` once per call.
     void Update(float dt) override;
-    std::string GetTypeName() override { return "ParticleEmitter"; }
     // False when the texture name is not one word.
     bool Serialize(Serializer& serializer) override;
     bool Deserialize(Serializer& serializer) override;

@@ -21,6 +21,9 @@ public:
     std::vector<vec3> loopColors;
     std::vector<vec3> uniformLineVertices;
     std::vector<vec3> uniformLoopVertices;
+    // Set by the scene system while the editor is the scene: only the editor empties the queues, so
+    // nothing should queue outlines while it is not running.
+    bool editorActive = false;
 
     // Needs a current context; the engine calls it once after the systems are up.
     void Init();

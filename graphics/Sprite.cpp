@@ -3,6 +3,7 @@
 #include <GL/glew.h>
 #include <imgui.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <vector>
@@ -269,4 +270,13 @@ void Sprite::Inspector(int objectId) {
     ImGui::Checkbox(Label("Flip Y##", objectId).c_str(), &flipY);
     if (ImGui::Checkbox(Label("Alt Texture ##", objectId).c_str(), &useAltTexture)) textureChanged = true;
     ImGui::ColorEdit3(Label("Tint Color##", objectId).c_str(), &colorTint.x, ImGuiColorEditFlags_Uint8);
+}
+
+bool StepFade(Sprite* fade, float target, float step) {
+    if (!fade) return true;
+    if (fade->transparency < target)
+        fade->transparency = std::min(target, fade->transparency + step);
+    else if (fade->transparency > target)
+        fade->transparency = std::max(target, fade->transparency - step);
+    return fade->transparency == target;
 }

@@ -21,7 +21,6 @@ public:
     // Advances the animation in fixed 1/60 s slices; whatever is left of dt past the last whole
     // slice is dropped.
     void Update(float dt) override;
-    std::string GetTypeName() override { return "Sprite"; }
     // False when a texture name would not read back as one word.
     bool Serialize(Serializer& serializer) override;
     bool Deserialize(Serializer& serializer) override;
@@ -67,3 +66,8 @@ private:
     void ClampSheetSize();
     bool CanAdvance() const;
 };
+
+// Moves a full-screen fade's transparency ("Black", "FadeInAndOut") by `step` towards `target`
+// (0 clear, 1 covered) and stops there. True once it is there; no sprite counts as there, so a scene
+// without its fade object never waits on it.
+bool StepFade(Sprite* fade, float target, float step);

@@ -14,7 +14,6 @@ public:
     void Initialize() override;
     // dt: seconds. Runs the fade that SetText restarts.
     void Update(float dt) override;
-    std::string GetTypeName() override { return "TextSprite"; }
     // False when the text holds a '|' (it ends the stored line) or the font name is not one word.
     bool Serialize(Serializer& serializer) override;
     bool Deserialize(Serializer& serializer) override;

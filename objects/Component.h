@@ -19,8 +19,9 @@ public:
     virtual void Update(float dt) { (void)dt; } // dt: seconds since the last frame
     virtual ComponentType GetType() { return componentType; }
     virtual GameObject* GetOwner() { return owner; }
-    // The name level files know this class by ("Transform", "BoxCollider", ...).
-    virtual std::string GetTypeName() = 0;
+    // The name level files know this class by ("Transform", "BoxCollider", ...), from its row in the
+    // component table.
+    virtual std::string GetTypeName();
     virtual void SetOwner(GameObject* newOwner) { owner = newOwner; }
     // Writes the type name, then the stored fields. Returns false when a field holds something that
     // would not read back (for example a word with a blank in it); the level is then not saved.

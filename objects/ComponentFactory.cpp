@@ -1,13 +1,13 @@
 #include "objects/ComponentFactory.h"
 
-#include "scenes/Button.h"
 #include "gameplay/Player.h"
-#include "graphics/Sprite.h"
 #include "graphics/ParticleEmitter.h"
+#include "graphics/Sprite.h"
 #include "graphics/TextSprite.h"
 #include "objects/Transform.h"
 #include "physics/BoxCollider.h"
 #include "physics/Rigidbody.h"
+#include "scenes/Button.h"
 
 namespace {
 
@@ -15,34 +15,45 @@ template <class T> std::shared_ptr<Component> Make() {
     return std::make_shared<T>();
 }
 
-struct FactoryRow {
-    const char* name;
-    std::shared_ptr<Component> (*create)();
-};
-
-// One row per component class, in component-type order. A class joins the level format, the
-// editor's list and the level reader with its row here (and its #include above).
-const FactoryRow factoryTable[] = {
-    {"Transform", Make<Transform>},
-    {"Sprite", Make<Sprite>},
-    {"Rigidbody", Make<Rigidbody>},
-    {"Player", Make<Player>},
-    {"TextSprite", Make<TextSprite>},
-    {"BoxCollider", Make<BoxCollider>},
-    {"ParticleEmitter", Make<ParticleEmitter>},
-    {"Button", Make<Button>},
-};
-
 } // namespace
 
+const std::vector<ComponentRow>& ComponentTable() {
+    static const std::vector<ComponentRow> table = {
+        {"Transform", ComponentType::Transform, Make<Transform>},
+        {"Sprite", ComponentType::Sprite, Make<Sprite>},
+        {"Rigidbody", ComponentType::Rigidbody, Make<Rigidbody>},
+        {"Player", ComponentType::Player, Make<Player>},
+        {"TextSprite", ComponentType::TextSprite, Make<TextSprite>},
+        {"BoxCollider", ComponentType::BoxCollider, Make<BoxCollider>},
+        {"ParticleEmitter", ComponentType::ParticleEmitter, Make<ParticleEmitter>},
+        {"Button", ComponentType::Button, Make<Button>},
+    };
+    return table;
+}
+
 std::shared_ptr<Component> CreateComponent(const std::string& name) {
-    for (const FactoryRow& row : factoryTable)
+    for (const ComponentRow& row : ComponentTable())
         if (name == row.name) return row.create();
     return nullptr;
 }
 
+std::string ComponentName(ComponentType type) {
+    for (const ComponentRow& row : ComponentTable())
+        if (row.type == type) return row.name;
+    return {};
+}
+
 std::vector<std::string> CreatableComponentNames() {
     std::vector<std::string> names;
-    for (const FactoryRow& row : factoryTable) names.push_back(row.name);
+    for (const ComponentRow& row : ComponentTable()) names.push_back(row.name);
+    return names;
+}
+
+const std::map<std::string, ComponentType>& ComponentTypeByName() {
+    static const std::map<std::string, ComponentType> names = [] {
+        std::map<std::string, ComponentType> byName;
+        for (const ComponentRow& row : ComponentTable()) byName[row.name] = row.type;
+        return byName;
+    }();
     return names;
 }

@@ -63,5 +63,18 @@ extern int32_t NextObjectId;
 
 // The first object in GameObjectList named exactly `name`; empty when none is.
 GameObjectRef FindObjectByName(const std::string& name);
+// The component of exact class T on `object`; empty when there is no object or no such component.
+template <class T> std::shared_ptr<T> ComponentOf(const GameObjectRef& object) {
+    return object ? object->GetComponent<T>() : nullptr;
+}
+template <class T> std::shared_ptr<T> ComponentOf(const GameObject* object) {
+    return object ? object->GetComponent<T>() : nullptr;
+}
+
+// The component of exact class T on the first object called `name`; empty when either is missing.
+template <class T> std::shared_ptr<T> FindComponent(const std::string& name) {
+    return ComponentOf<T>(FindObjectByName(name));
+}
+
 // Every object of type Button, in list order.
 std::vector<GameObjectRef> FindButtonObjects();

@@ -2,8 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <map>
-#include <string>
 
 // The values of both enumerations are stored in level files; never renumber them.
 
@@ -61,7 +59,3 @@ enum class ComponentType : int32_t {
 };
 
 constexpr int32_t ComponentTypeCount = 20;
-
-// The twenty component names as level files spell them ("TriggerEvent" for TriggerBase), mapped to
-// their values.
-const std::map<std::string, ComponentType>& ComponentTypeByName();

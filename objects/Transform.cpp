@@ -19,7 +19,7 @@ float Transform::PixelsPerUnit() const {
 std::shared_ptr<Transform> Transform::ParentTransform() const {
     if (!owner || !owner->hasParent) return nullptr;
     GameObjectRef parent = owner->GetParent();
-    return parent ? parent->GetComponent<Transform>() : nullptr;
+    return ComponentOf<Transform>(parent);
 }
 
 void Transform::Initialize() {
@@ -55,7 +55,7 @@ void Transform::Update(float) {
 
     if (owner)
         for (const auto& child : owner->children)
-            if (auto childTransform = child ? child->GetComponent<Transform>() : nullptr)
+            if (auto childTransform = ComponentOf<Transform>(child))
                 childTransform->upToDate = false;
     upToDate = true;
 }
@@ -90,7 +90,7 @@ void Transform::SetScale(float x, float y) {
     }
     if (owner)
         for (const auto& child : owner->children) {
-            auto childTransform = child ? child->GetComponent<Transform>() : nullptr;
+            auto childTransform = ComponentOf<Transform>(child);
             if (!childTransform) continue;
             childTransform->parentScaleFactor.x = childTransform->parentScaleRatio.x * scale.x / 100;
             childTransform->parentScaleFactor.y = childTransform->parentScaleRatio.y * scale.y / 100;

@@ -16,7 +16,6 @@ public:
 
     void Initialize() override;
     void Update(float dt) override;
-    std::string GetTypeName() override { return "Transform"; }
     bool Serialize(Serializer& serializer) override;
     bool Deserialize(Serializer& serializer) override;
     // Position and size in pixels; the rotation is shown in degrees and kept in radians.

@@ -9,7 +9,6 @@
 #include "objects/GameObject.h"
 #include "objects/Serializer.h"
 #include "objects/Transform.h"
-#include "scenes/SceneSystem.h"
 
 bool showAllDebugLines = false;
 vec3 debugLineColor{255, 153, 0};
@@ -17,7 +16,7 @@ vec3 debugLineColor{255, 153, 0};
 namespace {
 
 std::shared_ptr<Transform> OwnerTransform(GameObject* owner) {
-    return owner ? owner->GetComponent<Transform>() : nullptr;
+    return ComponentOf<Transform>(owner);
 }
 
 bool IsCamera(const GameObject* owner) {
@@ -96,8 +95,7 @@ void BoxCollider::Update(float) {
 
     // Outlines are for the editor only: nothing else empties the shape queues, so queueing them
     // in play would grow the queues every frame.
-    if ((debugLine || showAllDebugLines) && shapeTool && Framework::sceneSystem &&
-        Framework::sceneSystem->currentScene == SceneEditor) {
+    if ((debugLine || showAllDebugLines) && shapeTool && shapeTool->editorActive) {
         const vec3 color{debugLineColor.x / 255, debugLineColor.y / 255, debugLineColor.z / 255};
         const vec3 topLeft{min.x, max.y, 1}, bottomRight{max.x, min.y, 1};
         shapeTool->DrawLine(min, bottomRight, color);

@@ -15,7 +15,6 @@ public:
     // (held in its Transform scale) so that it covers the visible area.
     void Initialize() override;
     void Update(float dt) override;
-    std::string GetTypeName() override { return "BoxCollider"; }
     bool Serialize(Serializer& serializer) override;
     bool Deserialize(Serializer& serializer) override;
     void Inspector(int objectId) override;

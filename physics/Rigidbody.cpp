@@ -14,7 +14,7 @@ constexpr float kFixedStep = 0.02f;     // seconds: the y step and the velocity 
 constexpr float kGravityFactor = 10.0f; // gravity × mass × 10 per frame
 
 std::shared_ptr<Transform> OwnerTransform(GameObject* owner) {
-    return owner ? owner->GetComponent<Transform>() : nullptr;
+    return ComponentOf<Transform>(owner);
 }
 
 std::string Label(const char* text, int objectId) {

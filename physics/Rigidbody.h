@@ -13,7 +13,6 @@ public:
     // x moves by velocity × dt, y by velocity × a fixed 0.02 step: the game's jumps and falls are
     // tuned to frames, not seconds.
     void Update(float dt) override;
-    std::string GetTypeName() override { return "Rigidbody"; }
     bool Serialize(Serializer& serializer) override;
     bool Deserialize(Serializer& serializer) override; // leaves inverseMass as it was
     void Inspector(int objectId) override;

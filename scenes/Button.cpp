@@ -34,7 +34,7 @@ std::string ButtonTypeLabel(int32_t buttonType) {
 }
 
 void SetButtonLook(GameObject* object, int32_t look) {
-    std::shared_ptr<Sprite> sprite = object ? object->GetComponent<Sprite>() : nullptr;
+    std::shared_ptr<Sprite> sprite = ComponentOf<Sprite>(object);
     if (!sprite) return;
     sprite->buttonState = look;
     sprite->row = look;
@@ -85,7 +85,7 @@ void Button::Activate() {
         // markers) may leak into it.
         GameFlags.Reset();
         GameFlags.currentLevel = 1;
-        sceneSystem->nextScene = SceneLoading;
+        RequestSceneChange(SceneLoading);
         break;
     case HowToPlay:
         MenuState.howToPlayRequested = true;
@@ -120,8 +120,7 @@ void Button::Activate() {
     case Yes:
         // The Quit message unloads the menu, and with it possibly this button's object: nothing
         // of this object may be touched after it.
-        sceneSystem->nextScene = SceneQuit;
-        Framework::windowSystem->quitRequested = true;
+        RequestQuit();
         sceneSystem->HandleMessage(Framework::SystemMessage{Framework::Quit});
         return;
     case No:

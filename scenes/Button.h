@@ -31,7 +31,6 @@ public:
     Button() : Component(ComponentType::Button) {}
 
     void Initialize() override;
-    std::string GetTypeName() override { return "Button"; }
     bool Serialize(Serializer& serializer) override;
     // Keeps whatever number the file holds: a kind this game does not know simply does nothing.
     bool Deserialize(Serializer& serializer) override;

@@ -4,19 +4,22 @@
 #include <memory>
 
 #include "objects/Math.h"
+#include "scenes/LevelCamera.h"
+#include "scenes/LevelOpening.h"
 #include "scenes/Scene.h"
 
 class GameObject;
+struct LevelRules;
 
 // The playable level. One object serves all three levels; GameFlags.currentLevel picks the file.
 // Around the gameplay components it runs the frame of a visit: the fade in from black (in level 1
-// the scripted opening), the camera that follows the player and closes in while they hide, the
-// heartbeat, the background parallax, the developer warp keys and the hand-over to the next level.
+// the storm opening), the camera, the background parallax, the developer warp keys and the hand-over
+// to the next level.
 class Level : public Scene {
 public:
     Level() : Scene(SceneLevel) {}
 
-    // Reads "Level1".."Level3" by GameFlags.currentLevel; any other number leaves the scene empty.
+    // Reads the level file of GameFlags.currentLevel; any number but 1 to 3 leaves the scene empty.
     void Load() override;
     void Initialize() override;
     void Update(float dt) override;
@@ -38,54 +41,31 @@ public:
     std::shared_ptr<GameObject> player;
     std::shared_ptr<GameObject> fadeInAndOut;
     std::shared_ptr<GameObject> black;
-    std::shared_ptr<GameObject> outsideLightingFloor;
-    std::shared_ptr<GameObject> outsideAirconUnit;
-    std::shared_ptr<GameObject> bedroomLightningOverlay;
-    std::shared_ptr<GameObject> dialogueInit;
-    std::shared_ptr<GameObject> motherBedroomFloor;
-    std::shared_ptr<GameObject> corridorBackground;
-    std::shared_ptr<GameObject> corridorBackground1;
-    std::shared_ptr<GameObject> backgroundGroup;
     std::shared_ptr<GameObject> foregroundGroup;
-    std::shared_ptr<GameObject> eventLiftBurstingOut;
-    std::shared_ptr<GameObject> cupboard;
-    std::shared_ptr<GameObject> echo;
-    std::shared_ptr<GameObject> vents;
-    std::shared_ptr<GameObject> elevatorShaftOverlay;
+    std::shared_ptr<GameObject> backgroundGroup;
     std::shared_ptr<GameObject> rooftopBackground;
     // What the parallax moves: "BackgroundGroup", or in level 3 "RooftopBackground" once the roof
     // is reached.
     std::shared_ptr<GameObject> scrolledBackground;
 
-    bool hiding = false;          // the player hides and the building still stands
-    bool heartbeatActive = false; // the camera pulse ran and must be undone
-    bool fadeInDone = false;      // the opening fade has finished
+    LevelOpening opening;
+    LevelCamera camera;
+    bool fadeInDone = false; // the fade from black (or the opening) has finished
     bool firstFrame = true;
-    float introTimer = 0.0f; // seconds into the level-1 opening
-    float hintTimer = 0.0f;  // seconds
-    int32_t flashCount = 0;
     bool rooftopSwitched = false;
 
     vec3 pauseMenuHomePosition;
     vec3 pauseMenuHomeScale;
     vec3 rooftopBackgroundStart;
 
-    // The heartbeat: a contraction, an expansion and a rest, stepped per frame.
-    float heartbeatPhase = 0.123f; // seconds left of the current beat half
-    int32_t heartbeatStage = 0;    // 0 contraction, 1 expansion, 2 rest
-    bool heartbeatStageStarted = false;
-    float heartbeatRest = 0.0f; // seconds
-
 private:
     void LookUpObjects();
     void ScrollBackground();
-    void Opening(float dt);
     void FadeIn(float dt);
     // True once "Black" is fully opaque again (or missing).
     bool FadeOut(float dt);
-    void FinishLevel(int32_t level);
-    void Heartbeat();
-    void FollowAndZoom(float dt);
-    void WarpKeys(int32_t level);
+    void WarpKeys();
     void MovePlayerTo(float x, float y);
+
+    const LevelRules* rules = nullptr; // of the level loaded; empty for none
 };

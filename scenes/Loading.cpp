@@ -14,10 +14,6 @@ namespace {
 constexpr float waitSeconds = 4.0f; // fully shown before the closing fade
 const char* const windName = "windoutdoor";
 
-std::shared_ptr<Sprite> FadeSprite(const GameObjectRef& object) {
-    return object ? object->GetComponent<Sprite>() : nullptr;
-}
-
 } // namespace
 
 void Loading::Load() {
@@ -30,28 +26,27 @@ void Loading::Initialize() {
     waitTimer = 0.0f;
     fadedIn = false;
     black = FindObjectByName("Black");
-    if (std::shared_ptr<Sprite> sprite = FadeSprite(black)) sprite->transparency = 1.0f;
+    if (std::shared_ptr<Sprite> sprite = ComponentOf<Sprite>(black)) sprite->transparency = 1.0f;
 }
 
 void Loading::Update(float dt) {
     // Without a "Black" both fades count as finished at once.
-    std::shared_ptr<Sprite> blackSprite = FadeSprite(black);
+    std::shared_ptr<Sprite> blackSprite = ComponentOf<Sprite>(black);
     if (!fadedIn) {
-        if (blackSprite) blackSprite->transparency -= dt;
-        if (!blackSprite || blackSprite->transparency <= 0.0f) fadedIn = true;
+        fadedIn = StepFade(blackSprite.get(), 0.0f, dt);
     } else {
         waitTimer += dt;
         if (waitTimer >= waitSeconds) {
-            if (blackSprite && blackSprite->transparency < 1.0f) {
-                blackSprite->transparency += dt;
+            const bool covered = StepFade(blackSprite.get(), 1.0f, dt);
+            if (blackSprite) {
                 auto& records = Framework::audioSystem->bgmChannels;
                 auto wind = records.find(windName);
                 if (wind != records.end())
                     Framework::audioSystem->SetBGMVolume(windName, std::max(0.0f, wind->second.volume - dt));
             }
-            if (!blackSprite || blackSprite->transparency >= 1.0f) {
+            if (covered) {
                 GameFlags.levelExitReached = false;
-                Framework::sceneSystem->nextScene = SceneLevel;
+                RequestSceneChange(SceneLevel);
             }
         }
     }
@@ -60,7 +55,7 @@ void Loading::Update(float dt) {
 
 void Loading::Draw(mat4 projection, mat4 view) {
     for (const GameObjectRef& object : GameObjectList)
-        if (std::shared_ptr<Sprite> sprite = FadeSprite(object)) sprite->Draw(projection, view);
+        if (std::shared_ptr<Sprite> sprite = ComponentOf<Sprite>(object)) sprite->Draw(projection, view);
 }
 
 void Loading::Unload() {

@@ -19,24 +19,19 @@ namespace {
 
 const char* const musicName = "bgm";
 
-std::shared_ptr<Sprite> SpriteOf(const GameObjectRef& object) {
-    return object ? object->GetComponent<Sprite>() : nullptr;
-}
-
 void SetFade(const GameObjectRef& object, float transparency) {
-    if (std::shared_ptr<Sprite> sprite = SpriteOf(object)) sprite->transparency = transparency;
+    if (std::shared_ptr<Sprite> sprite = ComponentOf<Sprite>(object)) sprite->transparency = transparency;
 }
 
 // -1 for an object that is not a button.
 int32_t KindOf(const GameObjectRef& object) {
-    std::shared_ptr<Button> button = object ? object->GetComponent<Button>() : nullptr;
+    std::shared_ptr<Button> button = ComponentOf<Button>(object);
     return button ? button->buttonType : -1;
 }
 
 void Activate(GameObjectRef object) {
     // `object` is held by value: Yes unloads the menu, and the button must outlive its action.
-    if (std::shared_ptr<Button> button = object ? object->GetComponent<Button>() : nullptr)
-        button->Activate();
+    if (std::shared_ptr<Button> button = ComponentOf<Button>(object)) button->Activate();
 }
 
 vec3 PositionOf(const GameObjectRef& object) {
@@ -110,7 +105,7 @@ void Menu::Initialize() {
 
     // The mute outlives the visit; a freshly loaded switch must not claim the sound is on.
     if (muted) {
-        if (std::shared_ptr<Sprite> sprite = SpriteOf(FindObjectByName("Mute"))) {
+        if (std::shared_ptr<Sprite> sprite = ComponentOf<Sprite>(FindObjectByName("Mute"))) {
             sprite->useAltTexture = true;
             sprite->textureChanged = true;
         }
@@ -122,13 +117,13 @@ void Menu::Initialize() {
 
 void Menu::Update(float dt) {
     // Without a "Black" every fade counts as finished at once.
-    std::shared_ptr<Sprite> blackSprite = SpriteOf(black);
+    std::shared_ptr<Sprite> blackSprite = ComponentOf<Sprite>(black);
     if (!activating) {
-        if (blackSprite && blackSprite->transparency > 0.0f) blackSprite->transparency -= dt;
+        StepFade(blackSprite.get(), 0.0f, dt);
     } else {
-        if (blackSprite && blackSprite->transparency < 1.0f)
-            blackSprite->transparency += blackSprite->transparency < 0.2f ? 5.0f * dt : dt;
-        if (!blackSprite || blackSprite->transparency >= 1.0f) {
+        // Quick through the first fifth, so the press shows at once.
+        const float rate = blackSprite && blackSprite->transparency < 0.2f ? 5.0f : 1.0f;
+        if (StepFade(blackSprite.get(), 1.0f, rate * dt)) {
             // The selection acts once; no key is read on a black screen.
             activating = false;
             Activate(selection);
@@ -261,7 +256,7 @@ void Menu::CloseScreenWhenDue(float dt) {
 
 void Menu::ToggleMute() {
     muted = !muted;
-    if (std::shared_ptr<Sprite> sprite = SpriteOf(selection)) {
+    if (std::shared_ptr<Sprite> sprite = ComponentOf<Sprite>(selection)) {
         sprite->useAltTexture = muted;
         sprite->textureChanged = true;
     }

@@ -6,7 +6,9 @@
 #include <cmath>
 #include <utility>
 
+#include "engine/WindowSystem.h"
 #include "graphics/GraphicsSystem.h"
+#include "graphics/ShapeTool.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
 #include "tools/Editor.h"
@@ -52,8 +54,16 @@ std::shared_ptr<Scene> SceneSystem::GetCurrentScene() const {
     return found == scenes.end() ? nullptr : found->second;
 }
 
+void SceneSystem::RenderFrame() {
+    std::shared_ptr<Scene> scene = GetCurrentScene();
+    graphicsSystem->RenderFrame(currentScene == SceneEditor, [&scene](mat4 projection, mat4 view) {
+        if (scene) scene->Draw(projection, view);
+    });
+}
+
 void SceneSystem::Update(float dt) {
     timer.Start();
+    if (shapeTool) shapeTool->editorActive = currentScene == SceneEditor;
     std::shared_ptr<Scene> scene = GetCurrentScene();
     if (currentScene != SceneQuit && scene) {
         if (currentScene != previousScene) {
@@ -73,7 +83,7 @@ void SceneSystem::Update(float dt) {
         if (scene && currentScene == nextScene) {
             scene->Update(isPaused ? 0.0f : dt);
             SortByDrawDepth(GameObjectList);
-            graphicsSystem->RenderFrame();
+            RenderFrame();
         }
 
         if (scenes.find(nextScene) == scenes.end()) nextScene = currentScene;
@@ -87,12 +97,21 @@ void SceneSystem::Update(float dt) {
 
 } // namespace Framework
 
+void RequestSceneChange(int32_t scene) {
+    if (Framework::sceneSystem) Framework::sceneSystem->nextScene = scene;
+}
+
+void RequestQuit() {
+    RequestSceneChange(SceneQuit);
+    if (Framework::windowSystem) Framework::windowSystem->quitRequested = true;
+}
+
 void SortByDrawDepth(std::vector<std::shared_ptr<GameObject>>& objects) {
     // Keys are read once per object, not once per comparison.
     std::vector<std::pair<float, std::shared_ptr<GameObject>>> keyed;
     keyed.reserve(objects.size());
     for (auto& object : objects) {
-        std::shared_ptr<Transform> transform = object ? object->GetComponent<Transform>() : nullptr;
+        std::shared_ptr<Transform> transform = ComponentOf<Transform>(object);
         float z = transform ? transform->position.z : 0.0f;
         if (std::isnan(z)) z = 0.0f;
         keyed.emplace_back(z, std::move(object));

@@ -34,6 +34,8 @@ public:
     std::string GetName() override { return "Scene System"; }
     void Shutdown() override {}
 
+    // Draws the current scene through the graphics system (the frame's clear and view included).
+    void RenderFrame();
     // The scene registered under currentScene; empty when there is none.
     std::shared_ptr<Scene> GetCurrentScene() const;
 };
@@ -41,6 +43,11 @@ public:
 extern std::shared_ptr<SceneSystem> sceneSystem;
 
 } // namespace Framework
+
+// Asks for a switch to `scene` at the end of the current pass; nothing without a scene system.
+void RequestSceneChange(int32_t scene);
+// Ends the game after this frame: the quit scene and the window system's quit request.
+void RequestQuit();
 
 // Reorders objects by the z of their Transform position, smallest first (drawn first, so behind).
 // Equal z keeps list order. An object without a Transform, or with a z that is not a number, sorts

@@ -12,12 +12,8 @@ namespace {
 constexpr float blackHoldSeconds = 6.0f; // black screen before the first logo
 constexpr float logoShowSeconds = 5.0f;  // each logo fully shown
 
-std::shared_ptr<Sprite> FadeSprite(const GameObjectRef& object) {
-    return object ? object->GetComponent<Sprite>() : nullptr;
-}
-
 void SetFade(const GameObjectRef& object, float transparency) {
-    if (std::shared_ptr<Sprite> sprite = FadeSprite(object)) sprite->transparency = transparency;
+    if (std::shared_ptr<Sprite> sprite = ComponentOf<Sprite>(object)) sprite->transparency = transparency;
 }
 
 } // namespace
@@ -53,16 +49,16 @@ void Splash::Update(float dt) {
         skipRequested = true;
 
     // Without a "Black" every fade counts as finished at once.
-    std::shared_ptr<Sprite> blackSprite = FadeSprite(black);
+    std::shared_ptr<Sprite> blackSprite = ComponentOf<Sprite>(black);
     if (skipRequested) {
         if (blackSprite && blackSprite->transparency <= 1.0f) blackSprite->transparency += dt;
-        if (!blackSprite || blackSprite->transparency > 1.0f) Framework::sceneSystem->nextScene = SceneMenu;
+        if (!blackSprite || blackSprite->transparency > 1.0f) RequestSceneChange(SceneMenu);
     } else {
         holdTimer += dt;
         if (holdTimer > blackHoldSeconds) {
             const float alpha = blackSprite ? blackSprite->transparency : 0.0f;
             if (revealing && stage % 3 == 0) {
-                Framework::sceneSystem->nextScene = SceneMenu;
+                RequestSceneChange(SceneMenu);
             } else if (revealing && blackSprite && alpha >= 0.0f) {
                 blackSprite->transparency -= dt;
                 fadeTimer = 0.0f;
@@ -90,8 +86,7 @@ void Splash::Update(float dt) {
 
 void Splash::Draw(mat4 projection, mat4 view) {
     for (const GameObjectRef& object : GameObjectList)
-        if (std::shared_ptr<Sprite> sprite = object ? object->GetComponent<Sprite>() : nullptr)
-            sprite->Draw(projection, view);
+        if (std::shared_ptr<Sprite> sprite = ComponentOf<Sprite>(object)) sprite->Draw(projection, view);
 }
 
 void Splash::Unload() {

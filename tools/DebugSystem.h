@@ -16,8 +16,6 @@ public:
     void Update(float dt) override;
     std::string GetName() override { return "Debug System"; }
     void Shutdown() override {}
-    // Keys and characters for the GUI.
-    void HandleWindowMessage(const Platform::WindowMessage&) {}
 };
 
 extern std::shared_ptr<DebugSystem> debugSystem;

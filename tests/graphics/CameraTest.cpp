@@ -97,15 +97,15 @@ TEST_F(CameraView, EditorViewFollowsTheSnapshotNotTheObject) {
     camera->RebuildMatrix();
     graphicsSystem->editorCameraInactive = false;
 
-    const mat4 before = (graphicsSystem->RenderFrame(), graphicsSystem->GetView());
+    const mat4 before = (graphicsSystem->RenderFrame(true), graphicsSystem->GetView());
     cameraTransform->position = {500, 500, 0};
     cameraTransform->Initialize();
-    graphicsSystem->RenderFrame();
+    graphicsSystem->RenderFrame(true);
     for (int i = 0; i < 16; ++i) EXPECT_FLOAT_EQ(graphicsSystem->GetView().m[i], before.m[i]);
 
     camera->position = {0, 0, 0};
     camera->RebuildMatrix();
-    graphicsSystem->RenderFrame();
+    graphicsSystem->RenderFrame(true);
     EXPECT_NE(graphicsSystem->GetView().m[12], before.m[12]);
 }
 

@@ -202,10 +202,8 @@ TEST(ComponentFactory, EveryKnownNameBuildsItsOwnUninitialisedClass) {
     EXPECT_FALSE(CreateComponent("transform")) << "names are case-sensitive";
 
     const auto& types = ComponentTypeByName();
-    EXPECT_EQ(types.size(), 20u);
+    EXPECT_EQ(types.size(), ComponentTable().size()) << "one row per name";
     EXPECT_EQ(types.at("Transform"), ComponentType::Transform);
-    EXPECT_EQ(types.at("TriggerEvent"), ComponentType::TriggerBase);
-    EXPECT_EQ(types.at("Level3Event"), ComponentType::Level3Event);
 
     std::vector<std::string> names = CreatableComponentNames();
     ASSERT_GE(names.size(), 2u);

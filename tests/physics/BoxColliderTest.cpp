@@ -68,15 +68,14 @@ TEST(BoxColliderTest, OutlinesAreQueuedOnlyInTheEditor) {
     auto object = MakeBody("Wall", {0, 0, 0}, {32, 32}, false);
     auto box = object->GetComponent<BoxCollider>();
     box->debugLine = true;
-    const int32_t previousScene = Framework::sceneSystem->currentScene;
     shapeTool->lineVertices.clear();
     shapeTool->lineColors.clear();
 
-    Framework::sceneSystem->currentScene = SceneLevel;
+    shapeTool->editorActive = false;
     box->Update(0.016f);
     EXPECT_TRUE(shapeTool->lineVertices.empty());
 
-    Framework::sceneSystem->currentScene = SceneEditor;
+    shapeTool->editorActive = true;
     box->Update(0.016f);
     ASSERT_EQ(shapeTool->lineVertices.size(), 8u);
     ExpectVec3(shapeTool->lineColors[0], 1.0f, 0.6f, 0.0f);
@@ -89,7 +88,7 @@ TEST(BoxColliderTest, OutlinesAreQueuedOnlyInTheEditor) {
     EXPECT_EQ(shapeTool->lineVertices.size(), 16u);
 
     showAllDebugLines = false;
-    Framework::sceneSystem->currentScene = previousScene;
+    shapeTool->editorActive = false;
     shapeTool->lineVertices.clear();
     shapeTool->lineColors.clear();
 }

@@ -173,7 +173,7 @@ void GameHarness::ReplaceScene(int id, std::shared_ptr<::Scene> scene) {
 Image GameHarness::Screenshot() {
     Image image;
     if (!booted || !graphicsSystem->renderContext) return image;
-    graphicsSystem->RenderFrame();
+    sceneSystem->RenderFrame();
     glFinish();
     image.width = static_cast<unsigned>(windowSystem->width);
     image.height = static_cast<unsigned>(windowSystem->height);
