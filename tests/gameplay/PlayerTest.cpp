@@ -32,42 +32,6 @@ bool Played(const std::vector<std::pair<std::string, float>>& sounds, const std:
                        [&](const auto& sound) { return sound.first.rfind(prefix, 0) == 0; });
 }
 
-TEST_F(PlayerTest, LandsOnTheFloorAtStandingHeightWithOneLandingStep) {
-    PlayerWorld fresh;
-    fresh.AddFloor();
-    fresh.AddPlayer(0, -500); // 76 units above standing height
-    ASSERT_TRUE(fresh.Settle());
-    EXPECT_FLOAT_EQ(fresh.Position().y, PlayerWorld::standingY);
-    const auto sounds = fresh.TakePlayed();
-    ASSERT_EQ(sounds.size(), 1u);
-    EXPECT_EQ(sounds[0].first.rfind("footstepconcrete", 0), 0u);
-    EXPECT_FLOAT_EQ(sounds[0].second, 1.0f);
-    EXPECT_EQ(GameFlags.playerState, PlayerIdle);
-}
-
-TEST_F(PlayerTest, FirstFrameOfAPressOnlyTurnsThenEverySecondMovesOneStep) {
-    world.Hold(Left);
-    world.Frame();
-    EXPECT_TRUE(world.Sheet().flipX);
-    EXPECT_FLOAT_EQ(world.Body().velocity.x, 0.0f);
-    const float turnedAt = world.Position().x;
-    world.Frame();
-    EXPECT_FLOAT_EQ(world.Body().velocity.x, -60.0f);
-    EXPECT_TRUE(GameFlags.facingLeft);
-    EXPECT_EQ(GameFlags.playerState, PlayerMoveLeft);
-    world.Frames(60);
-    // Sixty frames at 60 units per second, one frame behind the speed being set.
-    EXPECT_NEAR(world.Position().x, turnedAt - 60.0f, 0.01f);
-    EXPECT_EQ(world.Sheet().textureName, "player_walk.png");
-
-    world.Release(Left);
-    world.Frame();
-    EXPECT_EQ(GameFlags.playerState, PlayerIdle);
-    EXPECT_FALSE(GameFlags.isMoving);
-    EXPECT_FLOAT_EQ(world.Body().velocity.x, 0.0f);
-    EXPECT_EQ(world.Sheet().textureName, "player_idle.png");
-}
-
 TEST_F(PlayerTest, RunToggleDoublesTheSpeedAndRunDisabledCapsOnlyRightMoves) {
     world.Tap(Key::LeftShift);
     EXPECT_FALSE(GameFlags.isRunning) << "standing still ends a run at once";
@@ -259,13 +223,6 @@ INSTANTIATE_TEST_SUITE_P(ZonesAndStates, PlayerSheetTest,
                                            SheetCase{7, false, PlayerCrawl, "player_crawl.png", 40},
                                            SheetCase{10, true, PlayerCrawl, "player_crawl_unlit.png", 40}));
 
-TEST_F(PlayerTest, UnknownLightingZoneLeavesTheSheetAlone) {
-    GameFlags.lightingZone = 11;
-    world.Hold(Right);
-    world.Frames(10);
-    EXPECT_EQ(world.Sheet().textureName, "player_idle.png");
-}
-
 TEST_F(PlayerTest, FootstepsPlayOnlyOnTheFootContactCells) {
     world.Hold(Right);
     std::vector<int> stepCells;
@@ -345,24 +302,6 @@ TEST_F(PlayerTest, ThunderNeverBeforeTenSecondsThenIndoorsOrOutdoorsByArea) {
     EXPECT_TRUE(thunder().empty());
 }
 
-TEST_F(PlayerTest, HeightBandFollowsTheTwoFloors) {
-    world.Frame();
-    EXPECT_TRUE(GameFlags.heightBandFlag); // standing on floor 12
-    world.Get<Transform>().position.y = -2111.0f;
-    world.Body().useGravity = false;
-    world.Frame();
-    EXPECT_FALSE(GameFlags.heightBandFlag);
-}
-
-TEST_F(PlayerTest, PausedGameFreezesThePlayer) {
-    Framework::sceneSystem->isPaused = true;
-    world.Hold(Right);
-    world.Frames(3);
-    Framework::sceneSystem->isPaused = false;
-    EXPECT_FLOAT_EQ(world.Body().velocity.x, 0.0f);
-    EXPECT_FALSE(GameFlags.isMoving);
-}
-
 // The death fade: black over a second, the player and camera to the death bed, then back once the
 // room there sets its light.
 TEST_F(PlayerTest, DeathFadesToBlackRespawnsAtTheDeathBedAndFadesBackInZoneSeven) {
@@ -419,26 +358,6 @@ TEST(PlayerComponent, PlayerWithoutItsBodyDoesNothing) {
     GameFlags.playerDying = true;
     world.Frames(3);
     EXPECT_EQ(GameFlags.playerState, PlayerIdle);
-}
-
-TEST(PlayerComponent, InitializeSetsTheLevelsLightAndClearsTheRunsState) {
-    PlayerWorld world;
-    for (int level : {1, 2, 3}) {
-        GameFlags.currentLevel = level;
-        GameFlags.isHiding = GameFlags.alternateWorld = GameFlags.creatureActive = GameFlags.playerDying =
-            true;
-        GameFlags.runDisabled = true;
-        Player player;
-        player.Initialize();
-        EXPECT_EQ(GameFlags.lightingZone, level == 1 ? 0 : level == 2 ? 4 : 1);
-        EXPECT_FALSE(GameFlags.isHiding);
-        EXPECT_FALSE(GameFlags.alternateWorld);
-        EXPECT_FALSE(GameFlags.creatureActive);
-        EXPECT_FALSE(GameFlags.playerDying);
-        EXPECT_TRUE(GameFlags.runDisabled) << "not the player's to reset";
-        EXPECT_EQ(player.AreaTable.at("T_DEATHBED"), 8);
-        EXPECT_EQ(player.AreaTable.size(), 12u);
-    }
 }
 
 TEST(PlayerComponent, StoredFieldsReadBackAndAShortRecordFails) {

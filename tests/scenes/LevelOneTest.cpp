@@ -150,57 +150,6 @@ protected:
     GameObjectRef player;
 };
 
-TEST_F(LevelOneWalk, PlayerStandsOnFloorTwelveAndRunsFromTheBedroomToTheCorridorsEnd) {
-    EXPECT_FLOAT_EQ(PlayerAt().y, -576.0f);
-    EXPECT_TRUE(GameFlags.heightBandFlag);
-    const float startX = PlayerAt().x;
-    world.Hold(Key::Letter('D'));
-    for (int i = 0; i < 5; ++i) Frame();
-    world.Hold(Key::LeftShift);
-    Frame();
-    world.Release(Key::LeftShift);
-    float lowest = PlayerAt().y;
-    float lastX = PlayerAt().x;
-    int stuck = 0;
-    for (int i = 0; i < 60 * 40 && stuck < 30; ++i) {
-        Frame();
-        lowest = std::min(lowest, PlayerAt().y);
-        stuck = PlayerAt().x == lastX ? stuck + 1 : 0;
-        lastX = PlayerAt().x;
-    }
-    // Nothing on the way stops or drops the player until the wall at the corridor's end.
-    EXPECT_FLOAT_EQ(lowest, -576.0f);
-    EXPECT_GT(PlayerAt().x, 1700.0f);
-    EXPECT_LT(PlayerAt().x, 1800.0f);
-    EXPECT_GT(PlayerAt().x - startX, 5000.0f);
-    EXPECT_FLOAT_EQ(level.cameraObject->GetComponent<Transform>()->position.x, PlayerAt().x);
-}
-
-TEST_F(LevelOneWalk, TheBedroomWallStopsThePlayerAndTheDeskCanBeJumpedOnto) {
-    world.Hold(Key::Letter('A'));
-    for (int i = 0; i < 600; ++i) Frame();
-    EXPECT_GT(PlayerAt().x, -4200.0f) << "the end wall of the flat holds";
-    world.Release(Key::Letter('A'));
-
-    // Under the desk, the player walks on; a jump puts them on its top.
-    world.Hold(Key::Letter('D'));
-    for (int i = 0; i < 2000 && PlayerAt().x < -3120.0f; ++i) Frame();
-    EXPECT_FLOAT_EQ(PlayerAt().y, -576.0f);
-    world.Release(Key::Letter('D'));
-    Frame();
-    world.Hold(Key::Space);
-    Frame();
-    world.Release(Key::Space);
-    for (int i = 0; i < 120; ++i) Frame();
-    EXPECT_FLOAT_EQ(PlayerAt().y, -436.0f);
-    EXPECT_EQ(player->GetComponent<Player>()->groundId, FindObjectByName("DeskTop")->id);
-
-    // Walking off its end drops the player back to the floor.
-    world.Hold(Key::Letter('D'));
-    for (int i = 0; i < 300; ++i) Frame();
-    EXPECT_FLOAT_EQ(PlayerAt().y, -576.0f);
-}
-
 // A caught player wakes in the death-bed room and stands on its floor there. The fade back waits
 // for the death bed's lighting zone 7, which comes with the room effects; until then nothing in
 // this level can kill the player.

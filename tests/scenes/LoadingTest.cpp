@@ -49,20 +49,6 @@ protected:
     }
 };
 
-TEST_F(LoadingTest, FadesInWaitsFadesOutThenStartsTheLevel) {
-    Start({{"Black", 12, 0, 0, 90}});
-    auto black = FindObjectByName("Black")->GetComponent<Sprite>();
-    EXPECT_EQ(black->transparency, 1.0f);
-    for (int i = 0; i < 70; ++i) loading.Update(frame);
-    EXPECT_TRUE(loading.fadedIn);
-    EXPECT_LE(black->transparency, 0.0f);
-    const float seconds = 70 * frame + RunToLevel(20.0f);
-    EXPECT_EQ(sceneSystem->nextScene, SceneLevel);
-    EXPECT_NEAR(seconds, 1 + 4 + 1, 0.1f);
-    EXPECT_GE(black->transparency, 1.0f);
-    EXPECT_FALSE(GameFlags.levelExitReached);
-}
-
 TEST_F(LoadingTest, WithoutBlackTheLevelFollowsTheWait) {
     Start({{"Picture", 4, 0, 0, 0}});
     EXPECT_NEAR(RunToLevel(20.0f), 4.0f, 0.05f);

@@ -92,26 +92,6 @@ protected:
     float Alpha(const std::string& name) const { return SpriteNamed(name)->transparency; }
 };
 
-TEST_F(MenuTest, ListsAreSortedAndPlayStartsHighlightedBehindBlack) {
-    Start(FullMenu());
-    ASSERT_EQ(menu.mainButtons.size(), 5u);
-    const char* mainOrder[] = {"PlayButton", "HowToPlayButton", "CreditsButton", "OptionsButton",
-                               "QuitButton"};
-    for (size_t i = 0; i < 5; ++i) EXPECT_EQ(menu.mainButtons[i]->name, mainOrder[i]);
-    ASSERT_EQ(menu.quitButtons.size(), 2u);
-    EXPECT_EQ(menu.quitButtons[0]->name, "YesButtonHUD");
-    ASSERT_EQ(menu.optionButtons.size(), 2u);
-    EXPECT_EQ(menu.optionButtons[0]->name, "Mute");
-    EXPECT_EQ(Selected(), "PlayButton");
-    EXPECT_EQ(Row("PlayButton"), Button::Highlighted);
-    EXPECT_FLOAT_EQ(SpriteNamed("PlayButton")->vOffset, 1.0f / 3.0f);
-    EXPECT_EQ(Alpha("Black"), 1.0f);
-    EXPECT_EQ(Alpha("HowToPlayHUD"), 0.0f);
-    EXPECT_EQ(Alpha("Back"), 0.0f);
-    Frames(70);
-    EXPECT_LE(Alpha("Black"), 0.0f); // faded in from black
-}
-
 TEST_F(MenuTest, ShippedMenuKeepsTheOrderTheClosingStepsRelyOn) {
     box.CopyResource("Level/Menu.txt");
     menu.Load();
@@ -150,100 +130,6 @@ TEST_F(MenuTest, ArrowsWalkTheMainListAndStopAtItsEnds) {
     EXPECT_EQ(Selected(), "OptionsButton");
 }
 
-TEST_F(MenuTest, HowToPlayOpensOnBackAndAFrameWithEnterReadsNoArrows) {
-    Start(FullMenu());
-    Press(Key::Down);
-    keys.Hold(Key::Enter);
-    keys.Hold(Key::Down);
-    Frame();
-    keys.ReleaseAll();
-    Frame();
-    EXPECT_EQ(Selected(), "Back");
-    EXPECT_EQ(menu.previousSelection->name, "HowToPlayButton");
-    EXPECT_EQ(Row("HowToPlayButton"), Button::Pressed);
-    EXPECT_EQ(Alpha("HowToPlayHUD"), 1.0f);
-    EXPECT_EQ(Alpha("Back"), 1.0f);
-    // The screen is modal: the arrows do not reach the main list.
-    Press(Key::Down);
-    Press(Key::Up);
-    EXPECT_EQ(Selected(), "Back");
-
-    Press(Key::Enter);
-    EXPECT_EQ(Row("Back"), Button::Pressed);
-    EXPECT_EQ(Alpha("HowToPlayHUD"), 1.0f); // the pressed look shows for half a second
-    Frames(30);
-    EXPECT_EQ(Alpha("HowToPlayHUD"), 0.0f);
-    EXPECT_EQ(Alpha("Back"), 0.0f);
-    EXPECT_EQ(Row("Back"), Button::Idle);
-    EXPECT_EQ(Selected(), "HowToPlayButton");
-    EXPECT_EQ(Row("HowToPlayButton"), Button::Highlighted);
-    Press(Key::Down);
-    EXPECT_EQ(Selected(), "CreditsButton");
-}
-
-TEST_F(MenuTest, QuitQuestionOpensOnNoAndClosesBackOntoQuit) {
-    Start(FullMenu());
-    for (int i = 0; i < 4; ++i) Press(Key::Down);
-    Press(Key::Enter);
-    EXPECT_EQ(Alpha("QuitConfirmationHUD"), 1.0f);
-    EXPECT_EQ(Alpha("YesButtonHUD"), 1.0f);
-    EXPECT_EQ(Selected(), "NoButtonHUD");
-    EXPECT_EQ(MenuState.selectionIndex, 1);
-    Press(Key::Right);
-    EXPECT_EQ(Selected(), "NoButtonHUD");
-    Press(Key::Left);
-    EXPECT_EQ(Selected(), "YesButtonHUD");
-    Press(Key::Left);
-    EXPECT_EQ(Selected(), "YesButtonHUD");
-    Press(Key::Up);
-    EXPECT_EQ(Selected(), "YesButtonHUD");
-    Press(Key::Right);
-    Press(Key::Enter);
-    EXPECT_EQ(Row("NoButtonHUD"), Button::Pressed);
-    Frames(30);
-    EXPECT_EQ(Alpha("QuitConfirmationHUD"), 0.0f);
-    EXPECT_EQ(Alpha("NoButtonHUD"), 0.0f);
-    EXPECT_EQ(Selected(), "QuitButton");
-    EXPECT_EQ(MenuState.selectionIndex, 4);
-    Press(Key::Up);
-    EXPECT_EQ(Selected(), "OptionsButton");
-}
-
-TEST_F(MenuTest, MuteSwitchesTheSoundAndItsLookWithoutClosingTheOptions) {
-    Start(FullMenu());
-    for (int i = 0; i < 3; ++i) Press(Key::Down);
-    Press(Key::Enter);
-    EXPECT_TRUE(MenuState.inOptions);
-    EXPECT_EQ(Selected(), "Mute");
-    EXPECT_EQ(Alpha("Mute"), 1.0f);
-    EXPECT_EQ(Alpha("Back"), 1.0f);
-
-    Press(Key::Enter);
-    EXPECT_TRUE(AudioMuted);
-    EXPECT_TRUE(menu.muted);
-    EXPECT_TRUE(SpriteNamed("Mute")->useAltTexture);
-    EXPECT_EQ(Row("Mute"), Button::Highlighted); // Mute never shows the pressed look
-    EXPECT_EQ(Selected(), "Mute");
-    EXPECT_TRUE(MenuState.inOptions);
-
-    Press(Key::Enter);
-    EXPECT_FALSE(AudioMuted);
-    EXPECT_FALSE(SpriteNamed("Mute")->useAltTexture);
-
-    Press(Key::Down);
-    EXPECT_EQ(Selected(), "Back");
-    Press(Key::Down);
-    EXPECT_EQ(Selected(), "Back");
-    Press(Key::Enter);
-    Frames(30);
-    EXPECT_FALSE(MenuState.inOptions);
-    EXPECT_EQ(Alpha("Mute"), 0.0f);
-    EXPECT_EQ(Selected(), "OptionsButton");
-    EXPECT_EQ(MenuState.selectionIndex, 3);
-    Press(Key::Down);
-    EXPECT_EQ(Selected(), "QuitButton");
-}
-
 TEST_F(MenuTest, TheMuteAndItsLookLastIntoTheNextVisit) {
     Start(FullMenu());
     for (int i = 0; i < 3; ++i) Press(Key::Down);
@@ -261,21 +147,6 @@ TEST_F(MenuTest, TheMuteAndItsLookLastIntoTheNextVisit) {
     Press(Key::Enter); // one press unmutes
     EXPECT_FALSE(AudioMuted);
     EXPECT_FALSE(SpriteNamed("Mute")->useAltTexture);
-}
-
-TEST_F(MenuTest, PlayActsAfterTheFadeEvenWhenDownIsPressedDuringIt) {
-    Start(FullMenu());
-    Frames(70);
-    Press(Key::Enter);
-    EXPECT_TRUE(menu.activating);
-    Press(Key::Down);
-    Press(Key::Down);
-    EXPECT_EQ(Selected(), "PlayButton");
-    for (int i = 0; i < 120 && sceneSystem->nextScene != SceneLoading; ++i) Frame();
-    EXPECT_EQ(sceneSystem->nextScene, SceneLoading);
-    EXPECT_EQ(Selected(), "PlayButton");
-    EXPECT_GE(Alpha("Black"), 1.0f);
-    EXPECT_FALSE(MenuState.howToPlayRequested);
 }
 
 TEST_F(MenuTest, ASingleQuitButtonIsNeverReadPastItsEnd) {

@@ -157,18 +157,6 @@ TEST_F(SceneProtocol, RequestForAnUnknownSceneIsIgnored) {
     EXPECT_EQ(sceneSystem->scenes.count(9), 0u);
 }
 
-TEST_F(SceneProtocol, RegistryHoldsEverySceneUnderItsId) {
-    sceneSystem->Initialize();
-    ASSERT_EQ(sceneSystem->scenes.size(), 7u);
-    for (const auto& [id, scene] : sceneSystem->scenes) {
-        ASSERT_NE(scene, nullptr);
-        EXPECT_EQ(scene->id, id);
-    }
-    EXPECT_EQ(sceneSystem->currentScene, SceneSplash);
-    EXPECT_EQ(sceneSystem->nextScene, SceneNone);
-    EXPECT_EQ(sceneSystem->previousScene, SceneNone);
-}
-
 TEST(DrawDepthSort, SmallerZFirstEqualZInListOrderAndBadKeysAsZero) {
     std::vector<GameObjectRef> objects = {MakeObject("A", 2),
                                           MakeObject("B", 0),

@@ -65,43 +65,6 @@ protected:
     bool MenuRequested() const { return sceneSystem->nextScene == SceneMenu; }
 };
 
-TEST_F(SplashTest, LogosTakeTurnsThroughBlackAndThenTheMenuFollows) {
-    Start(true);
-    EXPECT_EQ(Alpha("Black"), 1.0f);
-    EXPECT_EQ(Alpha("Tessary"), 1.0f);
-    EXPECT_EQ(Alpha("Orvex"), 0.0f);
-    RunUntil(5.9f, [] { return false; });
-    EXPECT_EQ(Alpha("Black"), 1.0f); // six seconds of black first
-    RunUntil(8.0f, [] { return false; });
-    EXPECT_LT(Alpha("Black"), 0.0f); // the first logo is revealed within about a second
-
-    RunUntil(20.0f, [&] { return splash.stage == 2; });
-    EXPECT_EQ(splash.stage, 2);
-    EXPECT_NEAR(seconds, 6 + 1 + 5 + 1, 0.2f);
-    EXPECT_EQ(Alpha("Tessary"), 0.0f);
-    EXPECT_EQ(Alpha("Orvex"), 1.0f);
-
-    RunUntil(40.0f, [&] { return MenuRequested(); });
-    EXPECT_TRUE(MenuRequested());
-    EXPECT_NEAR(seconds, 6 + 2 * (1 + 5 + 1), 0.3f);
-    EXPECT_EQ(splash.stage, 3);
-}
-
-TEST_F(SplashTest, EnterSkipsOnlyFromTheSecondLogoOn) {
-    Start(true);
-    RunUntil(9.0f, [] { return false; });
-    PressEnter();
-    EXPECT_FALSE(splash.skipRequested);
-    RunUntil(16.0f, [] { return false; });
-    ASSERT_EQ(splash.stage, 2);
-    PressEnter();
-    EXPECT_TRUE(splash.skipRequested);
-    const float pressedAt = seconds;
-    RunUntil(30.0f, [&] { return MenuRequested(); });
-    EXPECT_TRUE(MenuRequested());
-    EXPECT_LT(seconds - pressedAt, 1.2f); // just the fade to black
-}
-
 TEST_F(SplashTest, WithoutBlackEachFadeEndsAtOnceAndTheMenuStillFollows) {
     Start(false);
     RunUntil(20.0f, [&] { return splash.stage == 2; });
