@@ -53,9 +53,15 @@ void InputSystem::LoadActionMap(const std::string& path) {
 
 void InputSystem::Update(float) {
     timer.Start();
-    // A consumed press re-arms once the key has been seen released, focused or not.
-    for (int key = 0; key < KEY_COUNT; ++key)
-        if (!KeyTable[key].armed && !IsPhysicallyDown(key)) KeyTable[key].armed = true;
+    const bool active = IsGameWindowActive();
+    for (int key = 0; key < KEY_COUNT; ++key) {
+        KeyEntry& entry = KeyTable[key];
+        // A consumed press re-arms once the key has been seen released, focused or not.
+        if (!entry.armed && !IsPhysicallyDown(key)) entry.armed = true;
+        // This frame's latched press, if any; one nobody took last frame expires, and one made
+        // while another window was active never counts.
+        entry.pressed = Platform::TakeVirtualKeyPress(entry.vk) && active;
+    }
     timer.Stop();
 }
 
@@ -73,8 +79,14 @@ bool InputSystem::IsKeyDown(int key) {
 }
 
 bool InputSystem::IsKeyTriggered(int key) {
-    if (!IsKeyDown(key) || !KeyTable[key].armed) return false;
-    KeyTable[key].armed = false;
+    if (key < 0 || key >= KEY_COUNT || !IsGameWindowActive()) return false;
+    KeyEntry& entry = KeyTable[key];
+    // A press latched since the frame began (the key may be up again), or a held key not consumed
+    // yet: both are the same press, so answering spends both and a held key fires only once.
+    entry.pressed = entry.pressed || Platform::TakeVirtualKeyPress(entry.vk);
+    if (!entry.pressed && !(entry.armed && IsPhysicallyDown(key))) return false;
+    entry.pressed = false;
+    entry.armed = false;
     return true;
 }
 

@@ -16,8 +16,9 @@ extern std::map<std::string, std::string> ActionMap;
 
 namespace Framework {
 
-// Polled keyboard and mouse buttons with one-shot presses, and named actions bound to keys through
-// two text files. Every query answers false while the game window is not the active window.
+// Polled keyboard and mouse buttons with one-shot presses (also latched from the event stream, so a
+// tap between two frames counts), and named actions bound to keys through two text files. Every
+// query answers false while the game window is not the active window.
 class InputSystem : public System {
 public:
     int16_t mouseX = 0; // client pixels, written by the window procedure
@@ -32,7 +33,8 @@ public:
 
     // key: index 0..102; anything else is never down.
     bool IsKeyDown(int key);
-    // Down and not yet consumed: true once per press, to the first caller that asks.
+    // True once per press, to the first caller that asks: a key down and not yet consumed, or a
+    // press latched this frame even if the key is already up again (a tap shorter than a frame).
     bool IsKeyTriggered(int key);
     bool IsKeyUp(int key);
     // An action with no binding, or bound to an unknown key name, is never down.

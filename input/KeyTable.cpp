@@ -24,7 +24,7 @@ std::array<KeyEntry, KEY_COUNT> BuildKeyTable() {
         codes[i++] = vk;
 
     std::array<KeyEntry, KEY_COUNT> table{};
-    for (int k = 0; k < KEY_COUNT; ++k) table[k] = {codes[k], true};
+    for (int k = 0; k < KEY_COUNT; ++k) table[k] = {codes[k], true, false};
     return table;
 }
 

@@ -19,8 +19,9 @@ constexpr int Letter(char c) {
 
 struct KeyEntry {
     uint8_t vk;
-    bool armed; // the current press has not been consumed yet
+    bool armed;   // the current press has not been consumed yet
+    bool pressed; // a press latched from the event stream this frame, not consumed yet
 };
 
-// Module-wide: one `armed` flag per key is shared by every caller in the game.
+// Module-wide: one `armed` and one `pressed` flag per key are shared by every caller in the game.
 extern std::array<KeyEntry, KEY_COUNT> KeyTable;

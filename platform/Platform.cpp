@@ -22,7 +22,12 @@ WindowHandle FromSdl(SDL_Window* window) {
 }
 
 bool useInjectedInput = false;
-std::array<bool, 256> injectedKeys{};
+// Per virtual key: held by a test script, and a press latched from the event stream.
+struct KeyState {
+    bool injected = false;
+    bool pressed = false;
+};
+std::array<KeyState, 256> keyStates{};
 bool activeWindowOverridden = false;
 WindowHandle activeWindowOverride = nullptr;
 bool minimised = false;
@@ -86,6 +91,31 @@ const std::array<SDL_Keycode, 256>& KeycodeTable() {
         return t;
     }();
     return table;
+}
+
+// A press as SDL reports it: the key code, or minus the mouse button number; 0 when unknown.
+int32_t PressCodeOf(uint8_t virtualKey) {
+    switch (virtualKey) {
+    case VK::LBUTTON:
+        return -SDL_BUTTON_LEFT;
+    case VK::RBUTTON:
+        return -SDL_BUTTON_RIGHT;
+    case VK::MBUTTON:
+        return -SDL_BUTTON_MIDDLE;
+    default:
+        return KeycodeTable()[virtualKey];
+    }
+}
+
+uint8_t VirtualKeyOfPress(int32_t pressCode) {
+    if (pressCode == 0) return 0;
+    for (int vk = 1; vk < 256; ++vk)
+        if (PressCodeOf(static_cast<uint8_t>(vk)) == pressCode) return static_cast<uint8_t>(vk);
+    return 0;
+}
+
+void LatchPress(int32_t pressCode) {
+    if (uint8_t vk = VirtualKeyOfPress(pressCode)) keyStates[vk].pressed = true;
 }
 
 void SendCodePoints(const char* utf8, const WindowProcedure& procedure) {
@@ -251,9 +281,15 @@ void PumpMessages(WindowHandle window, const WindowProcedure& procedure) {
             break;
         case SDL_KEYDOWN:
         case SDL_KEYUP:
+            if (event.type == SDL_KEYDOWN && !event.key.repeat && event.key.windowID == ownId &&
+                !useInjectedInput)
+                LatchPress(event.key.keysym.sym);
             if (event.key.keysym.scancode < 512)
                 procedure({event.type == SDL_KEYDOWN ? MessageType::KeyDown : MessageType::KeyUp,
                            static_cast<int>(event.key.keysym.scancode), 0});
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+            if (event.button.windowID == ownId && !useInjectedInput) LatchPress(-event.button.button);
             break;
         case SDL_TEXTINPUT:
             SendCodePoints(event.text.text, procedure);
@@ -276,24 +312,21 @@ void PumpMessages(WindowHandle window, const WindowProcedure& procedure) {
 }
 
 bool IsVirtualKeyDown(uint8_t virtualKey) {
-    if (useInjectedInput) return injectedKeys[virtualKey];
+    if (useInjectedInput) return keyStates[virtualKey].injected;
     if (!SDL_WasInit(SDL_INIT_VIDEO)) return false;
-    switch (virtualKey) {
-    case VK::LBUTTON:
-        return (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) != 0;
-    case VK::RBUTTON:
-        return (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_RMASK) != 0;
-    case VK::MBUTTON:
-        return (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_MMASK) != 0;
-    default:
-        break;
-    }
-    SDL_Keycode key = KeycodeTable()[virtualKey];
+    const int32_t key = PressCodeOf(virtualKey);
+    if (key < 0) return (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON(-key)) != 0;
     if (key == SDLK_UNKNOWN) return false;
     SDL_Scancode scancode = SDL_GetScancodeFromKey(key);
     int count = 0;
     const Uint8* state = SDL_GetKeyboardState(&count);
     return scancode > SDL_SCANCODE_UNKNOWN && scancode < count && state[scancode] != 0;
+}
+
+bool TakeVirtualKeyPress(uint8_t virtualKey) {
+    const bool pressed = keyStates[virtualKey].pressed;
+    keyStates[virtualKey].pressed = false;
+    return pressed;
 }
 
 WindowHandle GetActiveWindow() {
@@ -345,14 +378,22 @@ void UseInjectedInput(bool enabled) {
     useInjectedInput = enabled;
 }
 void InjectKey(uint8_t virtualKey, bool down) {
-    injectedKeys[virtualKey] = down;
+    // Through the same table and latch as a key-down event, which only a focused window receives.
+    if (down && !keyStates[virtualKey].injected && GetActiveWindow()) LatchPress(PressCodeOf(virtualKey));
+    keyStates[virtualKey].injected = down;
 }
 void ReleaseAllInjectedKeys() {
-    injectedKeys.fill(false);
+    keyStates.fill({});
 }
 void SetActiveWindowOverride(bool enabled, WindowHandle window) {
     activeWindowOverridden = enabled;
     activeWindowOverride = window;
+}
+int32_t PressCodeOf(uint8_t virtualKey) {
+    return Platform::PressCodeOf(virtualKey);
+}
+uint8_t VirtualKeyOfPress(int32_t pressCode) {
+    return Platform::VirtualKeyOfPress(pressCode);
 }
 } // namespace Testing
 

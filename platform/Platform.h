@@ -58,6 +58,10 @@ void PumpMessages(WindowHandle window, const WindowProcedure& procedure);
 // Keyboard and mouse buttons by Windows virtual-key code (VK_*), read from the live state the last
 // pump left behind. Codes the table does not know are never down.
 bool IsVirtualKeyDown(uint8_t virtualKey);
+// True when the pump has seen the key or button go down (repeats aside) in the game window since
+// the last call, even if it is up again: a tap shorter than a frame is not lost. Several presses
+// between two calls count as one.
+bool TakeVirtualKeyPress(uint8_t virtualKey);
 // The window with keyboard focus, or nullptr.
 WindowHandle GetActiveWindow();
 
@@ -71,9 +75,14 @@ void* GetGLProcAddress(const char* name);
 // Test hooks: scripted key state and a scripted answer to "which window is active".
 namespace Testing {
 void UseInjectedInput(bool enabled); // while enabled, only injected keys are ever down
+// A key that goes down is latched as a press the way a key-down event is, while a window is active.
 void InjectKey(uint8_t virtualKey, bool down);
-void ReleaseAllInjectedKeys();
+void ReleaseAllInjectedKeys(); // and forgets latched presses
 void SetActiveWindowOverride(bool enabled, WindowHandle window);
+// How a press of a virtual key arrives from SDL (its key code, or minus the mouse button number;
+// 0 for codes the table does not know), and the virtual key such a press is latched as (0: none).
+int32_t PressCodeOf(uint8_t virtualKey);
+uint8_t VirtualKeyOfPress(int32_t pressCode);
 } // namespace Testing
 
 } // namespace Platform

@@ -14,39 +14,32 @@ std::vector<uint8_t> ReadFile(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-void Put16(std::vector<uint8_t>& b, uint32_t v) {
-    b.push_back(v & 0xFF);
-    b.push_back((v >> 8) & 0xFF);
-}
-void Put32(std::vector<uint8_t>& b, uint32_t v) {
-    Put16(b, v & 0xFFFF);
-    Put16(b, v >> 16);
+void Put(std::vector<uint8_t>& b, uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) b.push_back((v >> (8 * i)) & 0xFF);
 }
 
 // One 2 x 2, 32-bit BMP entry: bottom-up BGRA rows, the header's height doubled for the mask.
 std::vector<uint8_t> TinyBmpIco() {
     std::vector<uint8_t> b;
-    Put16(b, 0), Put16(b, 1), Put16(b, 1);
-    b.push_back(2), b.push_back(2), b.push_back(0), b.push_back(0);
-    Put16(b, 1), Put16(b, 32), Put32(b, 40 + 16 + 8), Put32(b, 22);
-    Put32(b, 40), Put32(b, 2), Put32(b, 4), Put16(b, 1), Put16(b, 32);
-    for (int i = 0; i < 6; ++i) Put32(b, 0);
-    const uint32_t bottomRow[2] = {0xFF0000FF, 0xFF00FF00}; // little-endian BGRA: blue, green
-    const uint32_t topRow[2] = {0x80FF0000, 0xFFFFFFFF};    // half-transparent red, white
-    for (uint32_t p : bottomRow) Put32(b, p);
-    for (uint32_t p : topRow) Put32(b, p);
-    Put32(b, 0), Put32(b, 0); // AND mask
+    for (uint32_t v : {0, 1, 1}) Put(b, v, 2);    // directory: an icon file of one entry
+    for (uint32_t v : {2, 2, 0, 0}) Put(b, v, 1); // 2 x 2, no palette
+    Put(b, 1, 2), Put(b, 32, 2), Put(b, 40 + 16 + 8, 4), Put(b, 22, 4); // planes, bits, size, offset
+    Put(b, 40, 4), Put(b, 2, 4), Put(b, 4, 4), Put(b, 1, 2), Put(b, 32, 2);
+    for (int i = 0; i < 6; ++i) Put(b, 0, 4);
+    // Little-endian BGRA: the bottom row blue, green; the top row half-transparent red, white; then
+    // the AND mask.
+    for (uint32_t p : {0xFF0000FFu, 0xFF00FF00u, 0x80FF0000u, 0xFFFFFFFFu, 0u, 0u}) Put(b, p, 4);
     return b;
 }
 
 TEST(IcoReader, ShippedIconsHoldTheSizesTheWindowAsksFor) {
-    IcoImage big, small;
-    ASSERT_TRUE(DecodeIco(ReadFile(RepositoryResources() / "icon.ico"), 32, big));
-    EXPECT_EQ(big.width, 32);
-    EXPECT_EQ(big.height, 32);
-    EXPECT_EQ(big.rgba.size(), 32u * 32u * 4u);
-    ASSERT_TRUE(DecodeIco(ReadFile(RepositoryResources() / "icon_small.ico"), 16, small));
-    EXPECT_EQ(small.width, 16);
+    for (const auto& [file, size] : {std::pair<const char*, int>{"icon.ico", 32}, {"icon_small.ico", 16}}) {
+        IcoImage image;
+        ASSERT_TRUE(DecodeIco(ReadFile(RepositoryResources() / file), size, image)) << file;
+        EXPECT_EQ(image.width, size);
+        EXPECT_EQ(image.height, size);
+        EXPECT_EQ(image.rgba.size(), size * size * 4u);
+    }
 }
 
 TEST(IcoReader, BmpEntriesComeOutTopRowFirstInRgba) {
@@ -60,21 +53,18 @@ TEST(IcoReader, BmpEntriesComeOutTopRowFirstInRgba) {
 }
 
 TEST(IcoReader, DamagedFilesAreRefusedWithoutReadingOutOfBounds) {
-    const std::vector<uint8_t> tiny = TinyBmpIco();
-    for (size_t length = 0; length < tiny.size(); ++length) {
-        IcoImage image;
+    const std::vector<uint8_t> tiny = TinyBmpIco(), shipped = ReadFile(RepositoryResources() / "icon.ico");
+    IcoImage image;
+    for (size_t length = 0; length < tiny.size(); ++length)
         EXPECT_FALSE(DecodeIco({tiny.begin(), tiny.begin() + length}, 2, image)) << "cut at " << length;
-    }
-    for (const auto& source : {ReadFile(RepositoryResources() / "icon.ico"), tiny}) {
-        for (size_t length = 0; length < source.size(); ++length) {
-            IcoImage image;
-            DecodeIco({source.begin(), source.begin() + length}, 16, image); // must not crash
-        }
-        for (size_t at = 0; at < 22 && at < source.size(); ++at) {
-            std::vector<uint8_t> bent = source;
+    // Cut anywhere, or with a directory byte bent, the shipped icon may or may not decode: no crash.
+    for (size_t length = 0; length < shipped.size(); ++length)
+        DecodeIco({shipped.begin(), shipped.begin() + length}, 16, image);
+    for (const auto* source : {&tiny, &shipped}) {
+        for (size_t at = 0; at < 22; ++at) {
+            std::vector<uint8_t> bent = *source;
             bent[at] ^= 0xFF;
-            IcoImage image;
-            DecodeIco(bent, 32, image); // may or may not decode; must not crash
+            DecodeIco(bent, 32, image);
         }
     }
 }

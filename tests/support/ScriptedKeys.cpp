@@ -5,7 +5,10 @@
 
 namespace {
 void RearmAllKeys() {
-    for (auto& entry : KeyTable) entry.armed = true;
+    for (auto& entry : KeyTable) {
+        entry.armed = true;
+        entry.pressed = false;
+    }
 }
 } // namespace
 

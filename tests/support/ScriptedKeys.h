@@ -3,7 +3,8 @@
 #include "platform/Platform.h"
 
 // Scripted keyboard for tests that run without a real window: a pretend game window that is the
-// active one, every key re-armed, and only injected keys down. Everything is put back on
+// active one, every key re-armed, and only injected keys down. A key that goes down is latched as
+// a press, as a key-down event would be. Everything is put back on
 // destruction, so one test's keys never reach the next.
 class ScriptedKeys {
 public:
