@@ -1,14 +1,12 @@
 #include "gameplay/PlayerContact.h"
 
 #include "objects/GameObject.h"
-#include "physics/BoxCollider.h"
 #include "physics/Collision.h"
 
 bool PlayerTouches(GameObject& self, bool previous) {
     bool touching = previous;
     for (const GameObjectRef& object : GameObjectList) {
         if (!object || object.get() == &self || object->type != ObjectType::Player) continue;
-        if (!object->GetComponent<BoxCollider>()) continue;
         touching = CollisionIntersection(self, *object, vec3{0.0f, 0.0f, 0.0f}, 0.0f);
     }
     return touching;
