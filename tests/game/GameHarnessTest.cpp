@@ -1,9 +1,13 @@
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include "engine/Engine.h"
+#include "engine/Random.h"
 #include "engine/WindowSystem.h"
+#include "gameplay/GameFlags.h"
 #include "graphics/GraphicsSystem.h"
 #include "input/InputSystem.h"
+#include "scenes/MenuState.h"
 #include "scenes/SceneSystem.h"
 #include "tests/support/GameHarness.h"
 #include "tests/support/ScriptedScene.h"
@@ -19,46 +23,21 @@ protected:
     }
 };
 
-TEST_F(Harness, InjectedEnterSwitchesScenesInTwoPasses) {
+TEST_F(Harness, InjectedKeysAndFixedFramesDriveTheScenes) {
     GameHarness game;
     ASSERT_TRUE(game.IsRunning());
     auto splash = std::make_shared<ScriptedScene>(SceneSplash);
     auto menu = std::make_shared<ScriptedScene>(SceneMenu);
-    int enterPresses = 0;
-    splash->script = [&](ScriptedScene&, float) {
-        if (inputSystem->IsKeyTriggered(Key::Enter)) {
-            ++enterPresses;
-            sceneSystem->nextScene = SceneMenu;
-        }
-    };
-    game.ReplaceScene(SceneSplash, splash);
-    game.ReplaceScene(SceneMenu, menu);
-
-    game.RunFrames(3);
-    EXPECT_EQ(game.Scene(), SceneSplash);
-    game.Press(Key::Enter);
-    game.RunFrame();
-    EXPECT_EQ(enterPresses, 1);
-    EXPECT_EQ(game.Scene(), SceneMenu); // the ids advance at the end of the requesting pass
-    EXPECT_EQ(menu->loads, 0);
-    game.RunFrame();
-    EXPECT_EQ(menu->loads, 1);
-    EXPECT_EQ(menu->updates, 1);
-    EXPECT_EQ(splash->unloads, 1);
-    // Every frame ran with the fixed dt.
-    for (float dt : splash->updateTimes) EXPECT_FLOAT_EQ(dt, 1.0f / 60.0f);
-}
-
-TEST_F(Harness, HeldKeyTriggersOnceAndReleasedKeyRearms) {
-    GameHarness game;
-    ASSERT_TRUE(game.IsRunning());
-    auto splash = std::make_shared<ScriptedScene>(SceneSplash);
     int triggers = 0, framesDown = 0;
     splash->script = [&](ScriptedScene&, float) {
         if (inputSystem->IsKeyDown(Key::Space)) ++framesDown;
         if (inputSystem->IsKeyTriggered(Key::Space)) ++triggers;
+        if (inputSystem->IsKeyTriggered(Key::Enter)) sceneSystem->nextScene = SceneMenu;
     };
     game.ReplaceScene(SceneSplash, splash);
+    game.ReplaceScene(SceneMenu, menu);
+
+    // A held key triggers once; released and pressed again it triggers again.
     game.Hold(Key::Space);
     game.RunFrames(10);
     game.Release(Key::Space);
@@ -67,12 +46,25 @@ TEST_F(Harness, HeldKeyTriggersOnceAndReleasedKeyRearms) {
     game.RunFrames(5);
     EXPECT_EQ(framesDown, 11);
     EXPECT_EQ(triggers, 2);
+
+    game.Press(Key::Enter);
+    game.RunFrame();
+    EXPECT_EQ(game.Scene(), SceneMenu); // the id advances at the end of the requesting pass
+    EXPECT_EQ(menu->loads, 0);
+    game.RunFrame();
+    EXPECT_EQ(menu->loads, 1);
+    EXPECT_EQ(splash->unloads, 1);
+    for (float dt : splash->updateTimes) EXPECT_FLOAT_EQ(dt, 1.0f / 60.0f);
 }
 
-TEST_F(Harness, QuitRequestEndsTheRunAndAFreshEngineBootsAfterIt) {
+TEST_F(Harness, QuitEndsTheRunAndTheNextHarnessStartsClean) {
     {
         GameHarness game;
         ASSERT_TRUE(game.IsRunning());
+        EXPECT_NONFATAL_FAILURE({ GameHarness second; }, "only one harness may exist at a time");
+        EXPECT_TRUE(game.IsRunning());
+        GameFlags.currentLevel = 3;
+        MenuState.inOptions = true;
         game.RunFrame();
         windowSystem->quitRequested = true;
         game.RunFrame();
@@ -85,14 +77,16 @@ TEST_F(Harness, QuitRequestEndsTheRunAndAFreshEngineBootsAfterIt) {
     GameHarness again;
     ASSERT_TRUE(again.IsRunning());
     EXPECT_FALSE(windowSystem->quitRequested);
+    EXPECT_EQ(GameFlags.currentLevel, 1);
+    EXPECT_FALSE(MenuState.inOptions);
+    // Every run starts from the same random numbers.
+    const int first = Rand();
+    ResetRunGlobals();
+    EXPECT_EQ(Rand(), first);
     again.RunFrames(2);
     EXPECT_EQ(again.Scene(), SceneSplash);
     EXPECT_EQ(again.Screenshot().width, 1280u);
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(Harness, WindowedKeyKeepsTheStartUpProjectionWhileTheViewportFollows) {
     GameOptions options;

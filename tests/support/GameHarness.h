@@ -13,35 +13,23 @@
 
 class Scene;
 
-// Plays the real game in a test: the nine engine systems boot on a copy of Resources/, frames run
-// with a fixed dt, keys are injected through the platform layer, and the frame can be read back and
-// compared with a golden image.
+// Plays the real game in a test: the engine systems boot on a copy of Resources/, frames run with a
+// fixed dt, keys are injected through the platform layer, and the frame can be read back and compared
+// with a golden image (tests/golden/<name>.png; HOLLOWTIDE_UPDATE_GOLDENS=1 rewrites it).
 //
-//     GameHarness game;                       // boots the engine (needs a display: Xvfb)
+//     GameHarness game;                       // needs a display: Xvfb
 //     ASSERT_TRUE(game.IsRunning());
 //     game.Press(Key::Enter);
 //     game.RunFrames(120);
-//     EXPECT_EQ(game.Scene(), 3);
 //     EXPECT_TRUE(game.MatchesGolden("menu_after_enter"));
 //
-// Lifetime. The engine systems are process-wide singletons, so one GameHarness may exist at a time.
-// Each one boots the engine and its destructor shuts it down again the way the game ends (a Quit
-// broadcast, then shutdown in reverse order) and resets the globals a run leaves behind (the quit
-// flags, pause, the key latches, the test input overrides, the editor camera). Any number of
-// harnesses may therefore follow one another in one test process.
-//
-// Files. The game runs in a Sandbox: its Resources/ holds links to every file of the given folders
-// (later folders win), plus an init.ini with the chosen window size. Nothing in the repository is
-// written, except golden images on request and failure images in the output folder.
-//
-// Window. The game starts full screen as always; the harness then switches to a window of exactly
-// width x height and rebuilds the projection for it, so one world unit is one pixel of the
-// screenshot. With `fullScreen` set it leaves the start-up as the player sees it.
-//
-// Goldens. MatchesGolden compares with tests/golden/<name>.png. HOLLOWTIDE_UPDATE_GOLDENS=1 writes
-// the golden instead. On a mismatch <name>.actual.png, <name>.expected.png and <name>.diff.png go
-// to $HOLLOWTIDE_TEST_OUTPUT, or else next to ctest's log (<build>/Testing/Temporary/), and the
-// failure message names them.
+// The engine systems are process-wide singletons: one harness may live at a time (a second one fails
+// its test and does not boot). Booting and destruction both call ResetRunGlobals(), so harnesses may
+// follow one another in one process. The game runs in a Sandbox whose Resources/ links every file of
+// `resourceFolders` (later folders win) and holds an init.ini of the chosen size. Unless `fullScreen`
+// is set, the harness then switches to a window of exactly width x height, so one world unit is one
+// pixel of the screenshot. On a golden mismatch <name>.actual/.expected/.diff.png are written to
+// $HOLLOWTIDE_TEST_OUTPUT, or else <build>/Testing/Temporary/.
 struct GameOptions {
     int width = 1280;
     int height = 720;
@@ -101,11 +89,16 @@ private:
     GameOptions options;
     std::unique_ptr<Sandbox> box;
     std::vector<int> releaseAfterFrame;
+    bool owner = false; // false for a second harness, which never boots
     bool booted = false;
     bool ended = false;
     int frames = 0;
 };
 
+// Puts back every run-wide global a test or a run may leave changed: quit flags, pause and scene ids,
+// the game flags, the menu state, the object store, mute, debug lines, the editor camera, the key
+// latches and injected keys. Seeds the game's random numbers with a fixed value, so runs repeat.
+void ResetRunGlobals();
 // The repository's tests/ folder (test data and golden images live below it).
 std::filesystem::path TestsFolder();
 // True when some display is there to open a window on; GL tests skip without one.

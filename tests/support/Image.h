@@ -19,21 +19,10 @@ struct Image {
 bool LoadPng(const std::string& path, Image& image, std::string* error = nullptr);
 bool SavePng(const std::string& path, const Image& image);
 
-// How far a screenshot may stray from its golden image: a pixel counts as different when any
-// channel differs by more than `channel`; the images match while at most `pixelFraction` of the
-// pixels differ. Software GL is exact from run to run, so the defaults only absorb driver drift at
-// the edges of shapes.
+// How far a screenshot may stray from its golden image: a pixel differs when any channel differs by
+// more than `channel`; the images match while at most `pixelFraction` of the pixels differ. Software
+// GL repeats itself exactly, so the defaults only absorb driver drift at the edges of shapes.
 struct ImageTolerance {
     int channel = 24;
     double pixelFraction = 0.002;
 };
-
-struct ImageDifference {
-    bool sameSize = false;
-    size_t differentPixels = 0;
-    int largestChannelDifference = 0;
-    Image diff; // red where pixels differ, a dim grey copy of the expected image elsewhere
-};
-
-ImageDifference CompareImages(const Image& actual, const Image& expected, const ImageTolerance& tolerance);
-bool Matches(const ImageDifference& difference, const Image& expected, const ImageTolerance& tolerance);

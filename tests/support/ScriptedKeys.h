@@ -19,7 +19,6 @@ public:
     void ReleaseAll();
     // Whether the pretend game window is the active one.
     void SetActive(bool active);
-    Platform::WindowHandle Window() const { return window; }
 
 private:
     Platform::WindowHandle window = reinterpret_cast<Platform::WindowHandle>(0x1);
