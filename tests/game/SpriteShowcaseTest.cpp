@@ -7,12 +7,7 @@
 
 namespace {
 
-std::filesystem::path ShowcaseResources() {
-    return TestsFolder() / "data" / "graphics" / "Resources";
-}
-
-// The game on its shipped resources plus the showcase art and level, with the showcase as the
-// first scene.
+// The shipped resources plus the showcase art and level (tests/data/graphics), the showcase first.
 class SpriteShowcase : public ::testing::Test {
 protected:
     std::unique_ptr<GameHarness> game;
@@ -21,7 +16,7 @@ protected:
     void SetUp() override {
         if (!DisplayAvailable()) GTEST_SKIP() << "no display";
         GameOptions options;
-        options.resourceFolders.push_back(ShowcaseResources());
+        options.resourceFolders.push_back(TestsFolder() / "data" / "graphics" / "Resources");
         game = std::make_unique<GameHarness>(options);
         ASSERT_TRUE(game->IsRunning());
         scene = std::make_shared<ScriptedScene>(0, "SpriteShowcase", "../Resources/Level/SpriteShowcase.txt");

@@ -10,9 +10,8 @@
 #include "graphics/Sprite.h"
 #include "graphics/TextSprite.h"
 #include "objects/GameObject.h"
-#include "objects/Transform.h"
 #include "tests/support/GameHarness.h"
-#include "tests/support/Image.h"
+#include "tests/support/ObjectStore.h"
 #include "tests/support/ScriptedScene.h"
 
 // A test scene that draws what the level scene draws for text and effects: every object's Sprite,
@@ -39,7 +38,7 @@ enum Channel { Red = 0, Green = 1, Blue = 2 };
 class EffectsOnScreen : public ::testing::Test {
 protected:
     std::unique_ptr<GameHarness> game;
-    std::shared_ptr<EffectsScene> scene;
+    std::shared_ptr<EffectsScene> scene = std::make_shared<EffectsScene>(0);
 
     void SetUp() override {
         if (!DisplayAvailable()) GTEST_SKIP() << "no display";
@@ -47,48 +46,35 @@ protected:
         game = std::make_unique<GameHarness>();
         testing::internal::GetCapturedStdout();
         ASSERT_TRUE(game->IsRunning());
-        scene = std::make_shared<EffectsScene>(0);
         game->ReplaceScene(0, scene);
-        // The objects come after the scene's first update, so every frame updates them: the skip
-        // of a first update belongs to objects loaded with the scene.
+        // Objects added after the scene's first update are updated from the next frame on.
         scene->skipObjectUpdates = false;
         ASSERT_TRUE(game->RunUntil([this] { return scene->updates >= 1; }, 10));
     }
+    static GameObjectRef AddObject(const std::string& name, vec3 position, vec2 size = {1, 1}) {
+        return SpawnObject(name, position, size, ObjectType::Background);
+    }
 };
-
-// An object with a Transform at `position` (world units) of `size`, appended to the object list.
-inline GameObjectRef AddObject(const std::string& name, vec3 position, vec2 size = {1, 1}) {
-    auto object = std::make_shared<GameObject>(name, ObjectType::Background, NextObjectId++);
-    object->AddComponent(std::make_shared<Transform>(position, size), ComponentType::Transform);
-    GameObjectList.push_back(object);
-    return object;
-}
 
 // The smallest screen rectangle holding every pixel whose channel `c` exceeds `threshold`.
 struct InkBox {
     int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
     int pixels = 0;
-    int brightest = 0;
-    bool Empty() const { return pixels == 0; }
-    int Width() const { return Empty() ? 0 : right - left + 1; }
-    int Height() const { return Empty() ? 0 : bottom - top + 1; }
+    int Width() const { return pixels ? right - left + 1 : 0; }
+    int Height() const { return pixels ? bottom - top + 1 : 0; }
 };
 
 inline InkBox FindInk(const Image& image, int c, int threshold = 40, int fromX = 0, int fromY = 0,
                       int toX = -1, int toY = -1) {
     InkBox box;
-    if (toX < 0) toX = int(image.width);
-    if (toY < 0) toY = int(image.height);
-    for (int y = std::max(fromY, 0); y < std::min(toY, int(image.height)); ++y)
-        for (int x = std::max(fromX, 0); x < std::min(toX, int(image.width)); ++x) {
-            const int value = image.At(unsigned(x), unsigned(y), c);
-            box.brightest = std::max(box.brightest, value);
-            if (value <= threshold) continue;
+    toX = toX < 0 ? int(image.width) : std::min(toX, int(image.width));
+    toY = toY < 0 ? int(image.height) : std::min(toY, int(image.height));
+    for (int y = std::max(fromY, 0); y < toY; ++y)
+        for (int x = std::max(fromX, 0); x < toX; ++x) {
+            if (image.At(unsigned(x), unsigned(y), c) <= threshold) continue;
             ++box.pixels;
-            box.left = std::min(box.left, x);
-            box.right = std::max(box.right, x);
-            box.top = std::min(box.top, y);
-            box.bottom = std::max(box.bottom, y);
+            box.left = std::min(box.left, x), box.right = std::max(box.right, x);
+            box.top = std::min(box.top, y), box.bottom = std::max(box.bottom, y);
         }
     return box;
 }

@@ -2,87 +2,57 @@
 
 #include <gtest/gtest.h>
 
-#include <GL/glew.h>
-
 #include "tests/support/GameHarness.h"
 
 namespace {
 
-class ShaderBuild : public ::testing::Test {
-protected:
-    std::unique_ptr<GameHarness> game;
-    ShaderObject shader;
-
-    void SetUp() override {
-        if (!DisplayAvailable()) GTEST_SKIP() << "no display";
-        game = std::make_unique<GameHarness>();
-        ASSERT_TRUE(game->IsRunning());
-    }
-    void TearDown() override { shader.Release(); }
-
-    std::string Write(const std::string& name, const std::string& text) {
-        game->Box().WriteResource("Shaders/" + name, text);
-        return "../Resources/Shaders/" + name;
-    }
-    // Builds with standard output captured; returns what was printed.
-    std::string Build(const std::string& vertex, const std::string& fragment, bool& built) {
+TEST(ShaderObject, ShippedProgramsLinkAndBrokenOnesAreOneLineNamingTheFault) {
+    if (!DisplayAvailable()) GTEST_SKIP() << "no display";
+    GameHarness game;
+    ASSERT_TRUE(game.IsRunning());
+    const auto build = [](const std::string& vertex, const std::string& fragment, bool& built) {
+        ShaderObject shader;
         testing::internal::CaptureStdout();
         built = shader.Init(vertex, fragment);
-        return testing::internal::GetCapturedStdout();
-    }
-};
-
-const char* const goodVertex = "#version 330\nlayout(location = 0) in vec3 position;\n"
-                               "void main() { gl_Position = vec4(position, 1.0); }\n";
-
-TEST_F(ShaderBuild, EveryShippedProgramLinks) {
+        const std::string printed = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(shader.program != 0, built) << printed;
+        shader.Release();
+        return printed;
+    };
     for (const char* name : {"lel", "shapes", "text", "particle"}) {
         bool built = false;
-        const std::string output = Build(VertexShaderPath(name), FragmentShaderPath(name), built);
-        EXPECT_TRUE(built) << name << ": " << output;
-        EXPECT_EQ(output, "ShaderObject Initialized.\n") << name;
-        EXPECT_NE(shader.program, 0u);
+        EXPECT_EQ(build(VertexShaderPath(name), FragmentShaderPath(name), built),
+                  "ShaderObject Initialized.\n");
+        EXPECT_TRUE(built) << name;
     }
-}
 
-TEST_F(ShaderBuild, CompileErrorIsOneLineNamingTheFileAndLeavesNoProgram) {
-    const std::string vertex = Write("bad_vertex.shpv", goodVertex);
-    const std::string fragment =
-        Write("bad_frag.shpf", "#version 330\nout vec4 c;\nvoid main() { c = oops; }\n");
-    bool built = true;
-    const std::string output = Build(vertex, fragment, built);
-    EXPECT_FALSE(built);
-    EXPECT_EQ(shader.program, 0u);
-    EXPECT_EQ(output.rfind("ShaderObject::Init [Error linking program] ", 0), 0u) << output;
-    EXPECT_NE(output.find("bad_frag.shpf"), std::string::npos) << output;
-    EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
-}
-
-TEST_F(ShaderBuild, LinkFailureIsReportedEvenThoughBothStagesCompiled) {
+    const std::string vertex = "#version 330\nlayout(location = 0) in vec3 position;\n"
+                               "void main() { gl_Position = vec4(position, 1.0); }\n";
+    const std::string linkError = "ShaderObject::Init [Error linking program] ";
+    const std::string folder = "../Resources/Shaders/";
+    game.Box().WriteResource("Shaders/good.shpv", vertex);
+    game.Box().WriteResource("Shaders/bad.shpf", "#version 330\nout vec4 c;\nvoid main() { c = oops; }\n");
     // A stage without main() compiles on its own; only the link can refuse it.
-    const std::string vertex = Write("nomain_vertex.shpv", "#version 330\nvoid helper() {}\n");
-    const std::string fragment =
-        Write("plain_frag.shpf", "#version 330\nout vec4 c;\nvoid main() { c = vec4(1.0); }\n");
-    bool built = true;
-    const std::string output = Build(vertex, fragment, built);
-    EXPECT_FALSE(built);
-    EXPECT_EQ(shader.program, 0u);
-    EXPECT_EQ(output.find("Initialized"), std::string::npos) << output;
-    EXPECT_EQ(output.rfind("ShaderObject::Init [Error linking program] ", 0), 0u) << output;
-    EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
-}
-
-TEST_F(ShaderBuild, MissingFileIsNamedAndNothingIsBuilt) {
-    bool built = true;
-    const std::string output =
-        Build("../Resources/Shaders/nosuch_vertex.shpv", FragmentShaderPath("lel"), built);
-    EXPECT_FALSE(built);
-    EXPECT_EQ(shader.program, 0u);
-    EXPECT_NE(output.find("nosuch_vertex.shpv"), std::string::npos) << output;
-    const std::string missingFragment =
-        Build(VertexShaderPath("lel"), "../Resources/Shaders/gone_frag.shpf", built);
-    EXPECT_FALSE(built);
-    EXPECT_NE(missingFragment.find("gone_frag.shpf"), std::string::npos) << missingFragment;
+    game.Box().WriteResource("Shaders/nomain.shpv", "#version 330\nvoid helper() {}\n");
+    game.Box().WriteResource("Shaders/plain.shpf",
+                             "#version 330\nout vec4 c;\nvoid main() { c = vec4(1.0); }\n");
+    const struct {
+        std::string vertex, fragment, start, named;
+    } cases[] = {
+        {"good.shpv", "bad.shpf", linkError, "bad.shpf"},
+        {"nomain.shpv", "plain.shpf", linkError, ""},
+        {"nosuch.shpv", "plain.shpf", "", "nosuch.shpv"},
+        {"good.shpv", "gone.shpf", "", "gone.shpf"},
+    };
+    for (const auto& c : cases) {
+        bool built = true;
+        const std::string printed = build(folder + c.vertex, folder + c.fragment, built);
+        EXPECT_FALSE(built) << printed;
+        EXPECT_EQ(printed.rfind(c.start, 0), 0u) << printed;
+        EXPECT_NE(printed.find(c.named), std::string::npos) << printed;
+        EXPECT_EQ(printed.find("Initialized"), std::string::npos) << printed;
+        if (!c.start.empty()) EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << printed;
+    }
 }
 
 } // namespace
