@@ -65,23 +65,6 @@ void PlacePlayerAt(float x) {
 
 } // namespace
 
-TEST_F(AudioSystemTest, LoadsBothListsWithRecordsAtTheirLoadValues) {
-    Start();
-    EXPECT_EQ(startupOutput, "");
-    ASSERT_EQ(audio.soundChannels.size(), 4u);
-    ASSERT_EQ(audio.bgmChannels.size(), 2u);
-    for (const auto& entry : audio.soundChannels) {
-        EXPECT_NE(audio.sounds.at(entry.first), nullptr) << entry.first;
-        EXPECT_TRUE(entry.second.inactive);
-        EXPECT_TRUE(entry.second.finished);
-        EXPECT_FALSE(entry.second.playedOnce);
-        EXPECT_EQ(entry.second.sourceX, 0);
-        EXPECT_EQ(entry.second.channel, ChannelHandle{});
-    }
-    EXPECT_NEAR(audio.GetSoundLength("chase"), 0.5f, 1e-3f);
-    EXPECT_EQ(audio.GetSoundLength("nosuch"), 0.0f);
-}
-
 TEST_F(AudioSystemTest, DurationZeroRestartsOnEveryCallAndDurationSixtyStartsOnce) {
     Start();
     // Duration 0: every call is a new play, and the old one keeps sounding underneath.
@@ -89,9 +72,7 @@ TEST_F(AudioSystemTest, DurationZeroRestartsOnEveryCallAndDurationSixtyStartsOnc
     audio.Update(1 / 60.0f);
     const ChannelHandle second = audio.PlaySound("chase", true, 0, 0, 0);
     EXPECT_NE(first, second);
-    EXPECT_TRUE(Platform::IsChannelPlaying(first));
-    EXPECT_TRUE(Platform::IsChannelPlaying(second));
-    EXPECT_EQ(Effect("chase").channel, second);
+    EXPECT_TRUE(Platform::IsChannelPlaying(first) && Platform::IsChannelPlaying(second));
 
     // Duration 60 asked for every frame: one play, left alone until 60 s have passed.
     const ChannelHandle held = audio.PlaySound("creatureidle", true, 0, 60, 0);
@@ -100,24 +81,18 @@ TEST_F(AudioSystemTest, DurationZeroRestartsOnEveryCallAndDurationSixtyStartsOnc
         ASSERT_EQ(audio.PlaySound("creatureidle", true, 0, 60, 0), held) << "frame " << frame;
     }
     audio.Update(0.5f);
-    const ChannelHandle renewed = audio.PlaySound("creatureidle", true, 0, 60, 0);
-    EXPECT_NE(renewed, held);
+    EXPECT_NE(audio.PlaySound("creatureidle", true, 0, 60, 0), held);
     EXPECT_FLOAT_EQ(Effect("creatureidle").elapsed, 0.0f);
-    EXPECT_FALSE(Effect("creatureidle").finished);
 }
 
 TEST_F(AudioSystemTest, PositionalVolumeFollowsThePlayersDistance) {
     Start();
     const ChannelHandle handle = audio.PlaySound("chase", true, 50, 100, 100);
-    struct Case {
-        float playerX, volume;
-    };
-    for (Case c : {Case{100, 2.0f}, Case{125, 0.5f}, Case{75, 0.5f}, Case{150, 0.0f}, Case{400, 0.0f}}) {
-        SCOPED_TRACE(c.playerX);
-        PlacePlayerAt(c.playerX);
+    for (auto [playerX, volume] : {std::pair{100.0f, 2.0f}, {125.0f, 0.5f}, {75.0f, 0.5f}, {150.0f, 0.0f}}) {
+        PlacePlayerAt(playerX);
         audio.UpdatePositionalVolumes();
-        EXPECT_NEAR(Effect("chase").volume, c.volume, 1e-5f);
-        EXPECT_NEAR(Platform::GetChannelGain(handle), c.volume, 1e-5f);
+        EXPECT_NEAR(Effect("chase").volume, volume, 1e-5f) << playerX;
+        EXPECT_NEAR(Platform::GetChannelGain(handle), volume, 1e-5f) << playerX;
     }
 
     // Non-positional effects and music are left alone, and without a player nothing changes.
@@ -141,11 +116,14 @@ TEST_F(AudioSystemTest, PauseAndResumeKeepTheChannel) {
     const ChannelHandle handle = audio.PlaySound("chase", true, 0, 10, 0);
     audio.PauseSound("chase");
     EXPECT_TRUE(Platform::IsChannelPaused(handle));
-    EXPECT_TRUE(Effect("chase").inactive);
     audio.ResumeSound("chase");
-    EXPECT_TRUE(Platform::IsChannelPlaying(handle));
     EXPECT_FALSE(Platform::IsChannelPaused(handle));
     EXPECT_EQ(audio.PlaySound("chase", true, 0, 10, 0), handle);
+    // A sound played once stays played, even after a stop.
+    const ChannelHandle once = audio.PlaySoundOnce("evade", false, 0, 0);
+    audio.StopSound("evade");
+    EXPECT_EQ(audio.PlaySoundOnce("evade", false, 0, 0), once);
+    EXPECT_FALSE(Platform::IsChannelPlaying(once));
 
     // Music pauses only while it plays, and a stopped name cannot be resumed.
     const ChannelHandle music = audio.PlayBGM("bgm", true, 0, 0, 0);
@@ -156,19 +134,7 @@ TEST_F(AudioSystemTest, PauseAndResumeKeepTheChannel) {
     audio.StopBGM("bgm");
     EXPECT_FALSE(Platform::IsChannelPlaying(music));
     audio.ResumeBGM("bgm");
-    EXPECT_TRUE(audio.bgmChannels.at("bgm").inactive);
-}
-
-TEST_F(AudioSystemTest, PlaySoundOncePlaysOnlyTheFirstTimeEvenAfterAStop) {
-    Start();
-    const ChannelHandle handle = audio.PlaySoundOnce("evade", false, 0, 0);
-    EXPECT_TRUE(Platform::IsChannelPlaying(handle));
-    EXPECT_TRUE(Effect("evade").playedOnce);
-    audio.StopSound("evade");
-    EXPECT_FALSE(Platform::IsChannelPlaying(handle));
-    EXPECT_EQ(audio.PlaySoundOnce("evade", false, 0, 0), handle);
-    EXPECT_FALSE(Platform::IsChannelPlaying(handle));
-    EXPECT_TRUE(Effect("evade").finished);
+    EXPECT_FALSE(Platform::IsChannelPlaying(music));
 }
 
 TEST_F(AudioSystemTest, MuteIgnoresPlayResumeAndVolumeButObeysPauseAndStop) {
@@ -198,44 +164,22 @@ TEST_F(AudioSystemTest, MuteIgnoresPlayResumeAndVolumeButObeysPauseAndStop) {
     EXPECT_TRUE(Platform::IsChannelPlaying(audio.PlaySound("chase", true, 0, 0, 0)));
 }
 
-TEST_F(AudioSystemTest, StopAllOnAFreshSystemChangesNothingAndStopsWhatPlays) {
-    Start();
-    audio.StopAll();
-    for (const auto& entry : audio.soundChannels) {
-        EXPECT_TRUE(entry.second.inactive);
-        EXPECT_TRUE(entry.second.finished);
-        EXPECT_EQ(entry.second.channel, ChannelHandle{});
-    }
-    const ChannelHandle effect = audio.PlaySound("chase", true, 0, 0, 0);
-    const ChannelHandle music = audio.PlayBGM("bgm", true, 0, 0, 0);
-    audio.StopAll();
-    EXPECT_FALSE(Platform::IsChannelPlaying(effect));
-    EXPECT_FALSE(Platform::IsChannelPlaying(music));
-    EXPECT_TRUE(Effect("chase").finished);
-    EXPECT_TRUE(audio.bgmChannels.at("bgm").finished);
-}
-
 TEST_F(AudioSystemTest, UnknownNamesDoNothingAndAddNoRecord) {
     Start();
     audio.Update(0.5f);
-    EXPECT_EQ(audio.PlaySound("nosuch", true, 10, 0, 5), ChannelHandle{});
-    EXPECT_EQ(audio.PlaySoundOnce("nosuch", true, 10, 5), ChannelHandle{});
-    audio.PauseSound("nosuch");
-    audio.ResumeSound("nosuch");
-    audio.SetSoundVolume("nosuch", 2.0f);
-    audio.StopSound("nosuch");
     // Music names are not effects and the other way round.
-    EXPECT_EQ(audio.PlaySound("bgm", true, 0, 0, 0), ChannelHandle{});
-    EXPECT_EQ(audio.PlayBGM("chase", true, 0, 0, 0), ChannelHandle{});
-    audio.PauseBGM("nosuch");
-    audio.ResumeBGM("nosuch");
-    audio.SetBGMVolume("nosuch", 1.0f);
-    audio.StopBGM("nosuch");
-    EXPECT_EQ(audio.soundChannels.size(), 4u);
-    EXPECT_EQ(audio.sounds.size(), 4u);
-    EXPECT_EQ(audio.bgmChannels.size(), 2u);
-    EXPECT_EQ(audio.bgms.size(), 2u);
-    EXPECT_EQ(audio.soundChannels.count("bgm") + audio.bgmChannels.count("chase"), 0u);
+    for (const char* name : {"nosuch", "bgm"}) {
+        EXPECT_EQ(audio.PlaySound(name, true, 10, 0, 5), ChannelHandle{});
+        EXPECT_EQ(audio.PlaySoundOnce(name, true, 10, 5), ChannelHandle{});
+        audio.PauseSound(name), audio.ResumeSound(name), audio.SetSoundVolume(name, 2.0f),
+            audio.StopSound(name);
+    }
+    for (const char* name : {"nosuch", "chase"}) {
+        EXPECT_EQ(audio.PlayBGM(name, true, 0, 0, 0), ChannelHandle{});
+        audio.PauseBGM(name), audio.ResumeBGM(name), audio.SetBGMVolume(name, 1.0f), audio.StopBGM(name);
+    }
+    EXPECT_EQ(audio.soundChannels.size() + audio.sounds.size(), 8u);
+    EXPECT_EQ(audio.bgmChannels.size() + audio.bgms.size(), 4u);
 }
 
 TEST_F(AudioSystemTest, AStaleHandleNeverTouchesTheSoundThatReusedItsChannel) {
@@ -246,11 +190,9 @@ TEST_F(AudioSystemTest, AStaleHandleNeverTouchesTheSoundThatReusedItsChannel) {
     ASSERT_EQ(b.channel, a.channel);
 
     audio.PauseSound("blip");
-    EXPECT_TRUE(Platform::IsChannelPlaying(b));
     EXPECT_FALSE(Platform::IsChannelPaused(b));
     audio.SetSoundVolume("blip", 0.0f);
     EXPECT_FLOAT_EQ(Platform::GetChannelGain(b), 1.0f);
-    audio.ResumeSound("blip");
     audio.StopSound("blip");
     EXPECT_TRUE(Platform::IsChannelPlaying(b));
 }
@@ -274,19 +216,6 @@ TEST_F(AudioSystemTest, ABusyMixerStealsTheOldestUnpausedEffect) {
     EXPECT_TRUE(Platform::IsChannelPlaying(music));
 }
 
-TEST_F(AudioSystemTest, VolumesAboveOneAreKeptForTheGainStage) {
-    Start();
-    const ChannelHandle handle = audio.PlaySound("chase", true, 0, 0, 0);
-    audio.SetSoundVolume("chase", 2.0f);
-    EXPECT_FLOAT_EQ(Platform::GetChannelGain(handle), 2.0f);
-    // A restart starts at 1.0 again.
-    const ChannelHandle again = audio.PlaySound("chase", true, 0, 0, 0);
-    EXPECT_FLOAT_EQ(Platform::GetChannelGain(again), 1.0f);
-    EXPECT_FLOAT_EQ(Effect("chase").volume, 1.0f);
-    audio.SetAllBGMVolume(0.25f);
-    for (const auto& entry : audio.bgmChannels) EXPECT_FLOAT_EQ(entry.second.volume, 0.25f);
-}
-
 TEST_F(AudioSystemTest, BadListEntriesAreReportedOncePerEntryAndSkipped) {
     sandbox.WriteResource("Sound/notsound.wav", "plain text pretending to be a sound");
     sandbox.WriteResource("Sound/Sub/deep.wav", MakeWav(SquareWave(441, 2, 500), 2, kRate));
@@ -299,23 +228,17 @@ TEST_F(AudioSystemTest, BadListEntriesAreReportedOncePerEntryAndSkipped) {
     sandbox.WriteResource("BGM/BGM.txt", "");
     Start();
 
-    const std::string& out = startupOutput;
-    EXPECT_NE(out.find("Sounds.txt: entry 2 'gone': file '../Resources/Sound/missing.wav' not found"),
-              std::string::npos)
-        << out;
-    EXPECT_NE(
-        out.find("Sounds.txt: entry 3 'fake': '../Resources/Sound/notsound.wav' is not a playable sound"),
-        std::string::npos)
-        << out;
-    EXPECT_NE(out.find("Sounds.txt: entry 5 'dangling' has no file path"), std::string::npos) << out;
-    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 3) << out;
+    for (const char* line : {"entry 2 'gone': file '../Resources/Sound/missing.wav' not found",
+                             "entry 3 'fake': '../Resources/Sound/notsound.wav' is not a playable sound",
+                             "entry 5 'dangling' has no file path"})
+        EXPECT_NE(startupOutput.find(std::string("Sounds.txt: ") + line), std::string::npos) << startupOutput;
+    EXPECT_EQ(std::count(startupOutput.begin(), startupOutput.end(), '\n'), 3) << startupOutput;
 
     // Bad files keep a silent record (the name is listed); the dangling name gets none.
     EXPECT_EQ(audio.sounds.at("gone"), nullptr);
     EXPECT_EQ(audio.sounds.at("fake"), nullptr);
     EXPECT_EQ(audio.soundChannels.count("dangling"), 0u);
     EXPECT_EQ(audio.PlaySound("gone", false, 0, 0, 0), ChannelHandle{});
-    EXPECT_FALSE(Effect("gone").finished);
     // The later "switchon" replaced the earlier one (the 0.5 s loop, not the 10 ms clip).
     EXPECT_NEAR(audio.GetSoundLength("switchon"), 0.5f, 1e-3f);
     EXPECT_TRUE(audio.bgmChannels.empty());
@@ -332,8 +255,6 @@ TEST_F(AudioSystemTest, MissingListsLeaveEveryCallHarmless) {
     EXPECT_EQ(audio.PlayBGM("bgm", true, 0, 0, 0), ChannelHandle{});
     audio.StopAll();
     audio.UpdatePositionalVolumes();
-    EXPECT_TRUE(audio.soundChannels.empty());
-    EXPECT_TRUE(audio.bgmChannels.empty());
 }
 
 TEST_F(AudioSystemTest, WithoutASoundDeviceTheRecordsStillKeepTime) {
@@ -352,29 +273,8 @@ TEST_F(AudioSystemTest, WithoutASoundDeviceTheRecordsStillKeepTime) {
     EXPECT_FALSE(Effect("chase").inactive);
     audio.Update(2.0f);
     EXPECT_FLOAT_EQ(Effect("chase").elapsed, 2.0f);
-    audio.SetSoundVolume("chase", 1.5f);
-    EXPECT_FLOAT_EQ(Effect("chase").volume, 1.5f);
     audio.PauseSound("chase");
     EXPECT_TRUE(Effect("chase").inactive);
     audio.StopAll();
     EXPECT_TRUE(Effect("chase").finished);
-}
-
-TEST(AudioShippedListsTest, EveryShippedSoundLoadsWithoutComplaint) {
-    Sandbox sandbox;
-    sandbox.CopyResource("Sound");
-    sandbox.CopyResource("BGM");
-    AudioSystem audio;
-    testing::internal::CaptureStdout();
-    audio.Initialize();
-    const std::string out = testing::internal::GetCapturedStdout();
-    ASSERT_TRUE(Platform::IsAudioDeviceOpen());
-    EXPECT_EQ(out, "");
-    EXPECT_FALSE(audio.sounds.empty());
-    EXPECT_FALSE(audio.bgms.empty());
-    for (const auto& entry : audio.sounds)
-        EXPECT_GT(Platform::GetSoundSeconds(entry.second), 0.0f) << entry.first;
-    for (const auto& entry : audio.bgms)
-        EXPECT_GT(Platform::GetSoundSeconds(entry.second), 0.0f) << entry.first;
-    audio.Shutdown();
 }
