@@ -28,7 +28,7 @@ class Scene;
 // follow one another in one process. The game runs in a Sandbox whose Resources/ links every file of
 // `resourceFolders` (later folders win) and holds an init.ini of the chosen size. Unless `fullScreen`
 // is set, the harness then switches to a window of exactly width x height, so one world unit is one
-// pixel of the screenshot. On a golden mismatch <name>.actual/.expected/.diff.png are written to
+// pixel of the screenshot. On a golden mismatch <name>.actual.png and <name>.diff.png are written to
 // $HOLLOWTIDE_TEST_OUTPUT, or else <build>/Testing/Temporary/.
 struct GameOptions {
     int width = 1280;
