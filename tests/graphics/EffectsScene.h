@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -29,12 +28,8 @@ public:
     }
 };
 
-// The game window is 1280 x 720 with no camera object: screen x = centreX + world x, row = centreY - world y.
-constexpr int centreX = 640;
-constexpr int centreY = 360;
-enum Channel { Red = 0, Green = 1, Blue = 2 };
-
-// A booted game whose current scene is an empty EffectsScene that updates every object each frame.
+// A booted game in a 1280 x 720 window whose current scene is an empty EffectsScene that updates
+// every object each frame. With no camera object, world (0, 0) is the centre of the screen.
 class EffectsOnScreen : public ::testing::Test {
 protected:
     std::unique_ptr<GameHarness> game;
@@ -55,26 +50,3 @@ protected:
         return SpawnObject(name, position, size, ObjectType::Background);
     }
 };
-
-// The smallest screen rectangle holding every pixel whose channel `c` exceeds `threshold`.
-struct InkBox {
-    int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
-    int pixels = 0;
-    int Width() const { return pixels ? right - left + 1 : 0; }
-    int Height() const { return pixels ? bottom - top + 1 : 0; }
-};
-
-inline InkBox FindInk(const Image& image, int c, int threshold = 40, int fromX = 0, int fromY = 0,
-                      int toX = -1, int toY = -1) {
-    InkBox box;
-    toX = toX < 0 ? int(image.width) : std::min(toX, int(image.width));
-    toY = toY < 0 ? int(image.height) : std::min(toY, int(image.height));
-    for (int y = std::max(fromY, 0); y < toY; ++y)
-        for (int x = std::max(fromX, 0); x < toX; ++x) {
-            if (image.At(unsigned(x), unsigned(y), c) <= threshold) continue;
-            ++box.pixels;
-            box.left = std::min(box.left, x), box.right = std::max(box.right, x);
-            box.top = std::min(box.top, y), box.bottom = std::max(box.bottom, y);
-        }
-    return box;
-}

@@ -51,7 +51,9 @@ TEST(ShaderObject, ShippedProgramsLinkAndBrokenOnesAreOneLineNamingTheFault) {
         EXPECT_EQ(printed.rfind(c.start, 0), 0u) << printed;
         EXPECT_NE(printed.find(c.named), std::string::npos) << printed;
         EXPECT_EQ(printed.find("Initialized"), std::string::npos) << printed;
-        if (!c.start.empty()) EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << printed;
+        if (!c.start.empty()) {
+            EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << printed;
+        }
     }
 }
 

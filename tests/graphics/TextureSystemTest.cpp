@@ -24,15 +24,4 @@ TEST(TextureSystem, ScanListsFilesOnlySortedByteWiseAndForgetsFilesThatAreGone) 
     EXPECT_EQ(textures.artFileNames.size(), 4u);
 }
 
-TEST(TextureSystem, WithoutAnArtFolderEveryNameGivesNothingAndCachesNothing) {
-    Sandbox box;
-    TextureSystem textures;
-    textures.Initialize();
-    EXPECT_TRUE(textures.artFileNames.empty());
-    EXPECT_EQ(textures.GetTexture("player_idle.png"), nullptr);
-    EXPECT_EQ(textures.GetTexture("empty.png"), nullptr);
-    // An unknown name must not plant an empty "empty.png" entry in the cache.
-    EXPECT_TRUE(textures.textures.empty());
-}
-
 } // namespace
