@@ -322,7 +322,8 @@ TEST(LevelFile, RefusedOrFailedSavesLeaveTheOldFileAsItWas) {
         EXPECT_EQ(ReadBytes(target), original) << what;
         EXPECT_FALSE(fs::exists(target.string() + ".tmp")) << what;
     }
-    EXPECT_NE(printed.find("Quay.txt: not saved: object 'My Room': the name is not one word\n"), std::string::npos)
+    EXPECT_NE(printed.find("Quay.txt: not saved: object 'My Room': the name is not one word\n"),
+              std::string::npos)
         << printed;
     store.Clear();
     LoadQuietly(source);
