@@ -12,7 +12,9 @@ TEST(AudioDeviceTest, DecodesWavWithOrWithoutTheGameDevice) {
     std::vector<int16_t> samples;
     int channels = 0, rate = 0;
     for (bool gameDeviceOpen : {false, true}) {
-        if (gameDeviceOpen) ASSERT_TRUE(Platform::OpenAudioDevice());
+        if (gameDeviceOpen) {
+            ASSERT_TRUE(Platform::OpenAudioDevice());
+        }
         ASSERT_TRUE(Platform::DecodeSoundFile("../Resources/Sound/tone.wav", samples, channels, rate));
         EXPECT_EQ(channels, 2);
         EXPECT_EQ(rate, 44100);

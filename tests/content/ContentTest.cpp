@@ -108,12 +108,15 @@ TEST(ContentTest, EveryTextureTheCodeNamesDecodesIntoEqualFilledCells) {
         const bool player = name.rfind("player_", 0) == 0;
         if (player && playerCell == 0) playerCell = cell, playerHeight = image.height;
         // One Transform scale serves every sheet the player switches between, feet on the bottom edge.
-        if (player) EXPECT_TRUE(cell == playerCell && image.height == playerHeight);
+        if (player) {
+            EXPECT_TRUE(cell == playerCell && image.height == playerHeight);
+        }
         for (unsigned c = 0; c < columns; ++c) {
             const int lowest = LowestOpaqueRow(image, c * cell, cell);
             EXPECT_GE(lowest, 0) << "cell " << c << " is empty";
-            if (player && name.find("climb") == std::string::npos) // hangs on the ladder
+            if (player && name.find("climb") == std::string::npos) { // hangs on the ladder
                 EXPECT_GE(lowest, int(image.height) - 4) << "feet off the ground in cell " << c;
+            }
         }
     }
 }

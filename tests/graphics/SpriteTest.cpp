@@ -52,7 +52,9 @@ TEST(Sprite, SheetsStepAtTheirRateAndStopOnTheirLastCell) {
         }
         EXPECT_EQ(cells, c.cells) << c.what;
         EXPECT_EQ(sprite.animate, c.animating) << c.what;
-        if (c.rate == 10) EXPECT_EQ(firstStep, 7);
+        if (c.rate == 10) {
+            EXPECT_EQ(firstStep, 7);
+        }
     }
 }
 

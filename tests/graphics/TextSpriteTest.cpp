@@ -13,7 +13,9 @@ TEST(TextSprite, StaysOpaqueTwoSecondsThenFadesOutOverTwoAndAHalf) {
     int updates = 0;
     float halfway = -1.0f;
     while (caption.alpha > 0.0f && updates < 1000) {
-        if (caption.fadeTimer <= 2.0f) EXPECT_EQ(caption.alpha, 1.0f) << "update " << updates;
+        if (caption.fadeTimer <= 2.0f) {
+            EXPECT_EQ(caption.alpha, 1.0f) << "update " << updates;
+        }
         caption.Update(frame);
         if (++updates == 195) halfway = caption.alpha; // 1.25 s into the fade
     }

@@ -78,7 +78,9 @@ TEST(ComponentFactory, EveryKnownNameBuildsItsOwnUninitialisedClass) {
         EXPECT_EQ(component->GetTypeName(), names[i]);
         ASSERT_EQ(types.count(names[i]), 1u) << names[i];
         EXPECT_EQ(component->GetType(), types.at(names[i])) << names[i];
-        if (i > 0) EXPECT_LT(types.at(names[i - 1]), types.at(names[i])) << "rows in component-type order";
+        if (i > 0) {
+            EXPECT_LT(types.at(names[i - 1]), types.at(names[i])) << "rows in component-type order";
+        }
     }
 }
 

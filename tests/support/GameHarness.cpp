@@ -15,6 +15,7 @@
 #include "engine/WindowSystem.h"
 #include "graphics/Camera.h"
 #include "graphics/GraphicsSystem.h"
+#include "graphics/ShapeTool.h"
 #include "gameplay/GameFlags.h"
 #include "objects/GameObject.h"
 #include "physics/BoxCollider.h"
@@ -51,6 +52,7 @@ void ResetRunGlobals() {
     sceneSystem->nextScene = SceneNone;
     sceneSystem->previousScene = SceneNone;
     graphicsSystem->editorCameraInactive = true;
+    shapeTool->editorActive = false;
     *camera = Camera{};
     GameFlags.Reset();
     MenuState.Reset();
