@@ -61,7 +61,10 @@ void ResetRunGlobals() {
     NextObjectId = 0;
     AudioMuted = false;
     showAllDebugLines = false;
-    for (auto& entry : KeyTable) entry.armed = true;
+    for (auto& entry : KeyTable) {
+        entry.armed = true;
+        entry.pressed = false;
+    }
     Platform::Testing::ReleaseAllInjectedKeys();
     SeedRandom(runSeed);
 }

@@ -97,8 +97,8 @@ private:
 
 // Puts back every run-wide global a test or a run may leave changed: quit flags, pause and scene ids,
 // the game flags, the menu state, the object store, mute, debug lines, the editor camera and its
-// outlines, the key
-// latches and injected keys. Seeds the game's random numbers with a fixed value, so runs repeat.
+// outlines, key latches, latched presses and injected keys. Seeds the game's random numbers with a
+// fixed value, so runs repeat.
 void ResetRunGlobals();
 // The repository's tests/ folder (test data and golden images live below it).
 std::filesystem::path TestsFolder();
