@@ -131,22 +131,6 @@ TEST_F(PlayerTest, WallStopsThePlayerJustShortAndPositionStopsChanging) {
     EXPECT_GT(world.Position().x, 140.0f);
 }
 
-TEST_F(PlayerTest, RaisedFloorBlocksWhenWalkingAndCarriesThePlayerAfterAJumpOntoIt) {
-    // A low chest, 40 units high, to the right.
-    world.AddSolid("Chest", ObjectType::Floor, 60, 200, PlayerWorld::floorTop, PlayerWorld::floorTop + 40);
-    world.Hold(Right);
-    world.Frames(120);
-    EXPECT_LT(world.Get<BoxCollider>().GetMax().x, 60.0f);
-    EXPECT_FLOAT_EQ(world.Position().y, PlayerWorld::standingY);
-
-    world.Hold(Key::Space);
-    world.Frame();
-    world.Release(Key::Space);
-    world.Frames(120);
-    EXPECT_FLOAT_EQ(world.Position().y, PlayerWorld::standingY + 40.0f);
-    EXPECT_EQ(world.Get<Player>().groundId, GameObjectList.back()->id);
-}
-
 TEST_F(PlayerTest, GhostedFloorUnderThePlayerDropsThem) {
     world.AddFloor(-3000, 3000, PlayerWorld::floorTop - 300);
     GameObjectList.front()->GetComponent<BoxCollider>()->ghosted = true;
@@ -358,35 +342,6 @@ TEST(PlayerComponent, PlayerWithoutItsBodyDoesNothing) {
     GameFlags.playerDying = true;
     world.Frames(3);
     EXPECT_EQ(GameFlags.playerState, PlayerIdle);
-}
-
-TEST(PlayerComponent, StoredFieldsReadBackAndAShortRecordFails) {
-    Sandbox box;
-    Player written;
-    written.playerID = 3.0f;
-    written.jumpForce.y = 25000.0f;
-    Serializer out;
-    ASSERT_TRUE(out.OpenWrite("../Resources/player.txt"));
-    ASSERT_TRUE(written.Serialize(out));
-    out.Close();
-    EXPECT_EQ(box.ReadResource("player.txt"), "Player\nplayerID\n3\nJumpForce\n25000\n");
-
-    Serializer in;
-    ASSERT_TRUE(in.OpenRead("../Resources/player.txt"));
-    std::string name;
-    ASSERT_TRUE(in.ReadWord(name));
-    Player read;
-    EXPECT_TRUE(read.Deserialize(in));
-    EXPECT_FLOAT_EQ(read.playerID, 3.0f);
-    EXPECT_FLOAT_EQ(read.jumpForce.y, 25000.0f);
-    EXPECT_FLOAT_EQ(read.jumpForce.x, 0.0f);
-    in.Close();
-
-    box.WriteResource("short.txt", "Player\nplayerID\n3\nJumpForce\n");
-    ASSERT_TRUE(in.OpenRead("../Resources/short.txt"));
-    ASSERT_TRUE(in.ReadWord(name));
-    EXPECT_FALSE(Player().Deserialize(in));
-    in.Close();
 }
 
 } // namespace

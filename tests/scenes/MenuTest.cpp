@@ -25,23 +25,6 @@ FrontEndObject Hud(const std::string& name, float z = 50) {
     return FrontEndObject{name, 12, 0, 0, z, -1, true};
 }
 
-// The shipped layout in miniature, listed out of order so that the menu has to sort it.
-std::vector<FrontEndObject> FullMenu() {
-    return {ButtonObject("QuitButton", Button::Quit, 0, -200),
-            ButtonObject("NoButtonHUD", Button::No, 100, -300),
-            ButtonObject("PlayButton", Button::Play, 0, 200),
-            ButtonObject("Back", Button::Back, 300, -200),
-            ButtonObject("CreditsButton", Button::Credits, 0, 0),
-            ButtonObject("YesButtonHUD", Button::Yes, -100, -300),
-            ButtonObject("OptionsButton", Button::Options, 0, -100),
-            ButtonObject("Mute", Button::Mute, 300, -100),
-            ButtonObject("HowToPlayButton", Button::HowToPlay, 0, 100),
-            Hud("HowToPlayHUD"),
-            Hud("CreditsHUD"),
-            Hud("QuitConfirmationHUD"),
-            Hud("Black", 90)};
-}
-
 // The menu scene run frame by frame on its own, with scripted keys and a pretend game window.
 class MenuTest : public ::testing::Test {
 protected:
@@ -88,7 +71,6 @@ protected:
         GameObjectRef object = FindObjectByName(name);
         return object ? object->GetComponent<Sprite>() : nullptr;
     }
-    int Row(const std::string& name) const { return SpriteNamed(name)->row; }
     float Alpha(const std::string& name) const { return SpriteNamed(name)->transparency; }
 };
 
@@ -111,42 +93,6 @@ TEST_F(MenuTest, ShippedMenuKeepsTheOrderTheClosingStepsRelyOn) {
         EXPECT_NE(FindObjectByName(name), nullptr) << name;
     // The quit answers and the options start hidden: the menu never hides them itself.
     for (const char* name : {"YesButtonHUD", "NoButtonHUD", "Mute"}) EXPECT_EQ(Alpha(name), 0.0f) << name;
-}
-
-TEST_F(MenuTest, ArrowsWalkTheMainListAndStopAtItsEnds) {
-    Start(FullMenu());
-    Press(Key::Up);
-    EXPECT_EQ(Selected(), "PlayButton");
-    EXPECT_EQ(MenuState.selectionIndex, 0);
-    for (int i = 0; i < 6; ++i) Press(Key::Down);
-    EXPECT_EQ(Selected(), "QuitButton");
-    EXPECT_EQ(MenuState.selectionIndex, 4);
-    Press(Key::Up);
-    EXPECT_EQ(Selected(), "OptionsButton");
-    EXPECT_EQ(Row("OptionsButton"), Button::Highlighted);
-    EXPECT_EQ(Row("QuitButton"), Button::Idle);
-    // Left and Right mean nothing outside the quit question.
-    Press(Key::Right);
-    EXPECT_EQ(Selected(), "OptionsButton");
-}
-
-TEST_F(MenuTest, TheMuteAndItsLookLastIntoTheNextVisit) {
-    Start(FullMenu());
-    for (int i = 0; i < 3; ++i) Press(Key::Down);
-    Press(Key::Enter);
-    Press(Key::Enter);
-    ASSERT_TRUE(AudioMuted);
-    menu.Unload();
-    menu.Load();
-    menu.Initialize();
-    EXPECT_TRUE(AudioMuted);
-    EXPECT_TRUE(SpriteNamed("Mute")->useAltTexture);
-    EXPECT_TRUE(SpriteNamed("Mute")->textureChanged);
-    for (int i = 0; i < 3; ++i) Press(Key::Down);
-    Press(Key::Enter);
-    Press(Key::Enter); // one press unmutes
-    EXPECT_FALSE(AudioMuted);
-    EXPECT_FALSE(SpriteNamed("Mute")->useAltTexture);
 }
 
 TEST_F(MenuTest, ASingleQuitButtonIsNeverReadPastItsEnd) {

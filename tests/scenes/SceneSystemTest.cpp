@@ -92,27 +92,6 @@ TEST_F(SceneProtocol, SwitchUnloadsInTheRequestingPassAndLoadsInTheNext) {
     EXPECT_EQ(splash->updates, 2);
 }
 
-TEST_F(SceneProtocol, RequestingTheCurrentSceneDoesNotReload) {
-    Pass();
-    sceneSystem->nextScene = SceneSplash;
-    Pass();
-    Pass();
-    EXPECT_EQ(splash->loads, 1);
-    EXPECT_EQ(splash->unloads, 0);
-    EXPECT_EQ(splash->updates, 3);
-}
-
-TEST_F(SceneProtocol, PauseGivesZeroDtButStillUpdatesAndDraws) {
-    Pass(0.02f);
-    sceneSystem->isPaused = true;
-    Pass(0.02f);
-    Pass(0.5f);
-    sceneSystem->isPaused = false;
-    Pass(0.03f);
-    EXPECT_EQ(splash->updateTimes, (std::vector<float>{0.02f, 0.0f, 0.0f, 0.03f}));
-    EXPECT_EQ(splash->draws, 4);
-}
-
 TEST_F(SceneProtocol, QuitTwiceUnloadsTwiceAndNothingRunsAfterwards) {
     Pass();
     GameObjectList.push_back(MakeObject("Leftover", 0));
