@@ -1,6 +1,9 @@
 #include "objects/ComponentFactory.h"
 
+#include "gameplay/Lift.h"
 #include "gameplay/Player.h"
+#include "gameplay/WaterDrag.h"
+#include "gameplay/WrapPos.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/Sprite.h"
 #include "graphics/TextSprite.h"
@@ -25,6 +28,9 @@ const std::vector<ComponentRow>& ComponentTable() {
         {"Player", ComponentType::Player, Make<Player>},
         {"TextSprite", ComponentType::TextSprite, Make<TextSprite>},
         {"BoxCollider", ComponentType::BoxCollider, Make<BoxCollider>},
+        {"WrapPos", ComponentType::WrapPos, Make<WrapPos>},
+        {"Lift", ComponentType::Lift, Make<Lift>},
+        {"WaterDrag", ComponentType::WaterDrag, Make<WaterDrag>},
         {"ParticleEmitter", ComponentType::ParticleEmitter, Make<ParticleEmitter>},
         {"Button", ComponentType::Button, Make<Button>},
     };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <utility>
@@ -67,6 +68,18 @@ public:
         return object;
     }
 
+    // A component of class T, default-built, added (and initialised) on `object`.
+    template <class T> static std::shared_ptr<T> Attach(const GameObjectRef& object) {
+        auto component = std::make_shared<T>();
+        object->AddComponent(component, component->GetType());
+        return component;
+    }
+
+    // Makes these effect names known to the audio system, so that TakePlayed can see them.
+    static void RegisterSounds(std::initializer_list<const char*> names) {
+        for (const char* name : names) Framework::audioSystem->soundChannels[name];
+    }
+
     // A static box the player stands on (type 0) or is stopped by (type 9).
     GameObjectRef AddSolid(const std::string& name, ObjectType type, float left, float right, float bottom,
                            float top) {
@@ -107,6 +120,14 @@ public:
         return object;
     }
 
+    // A box centred at `centre` that the player can touch (Rigidbody and BoxCollider), carrying a
+    // new component of class T.
+    template <class T>
+    std::shared_ptr<T> AddZone(const std::string& name, ObjectType type, vec2 centre, vec2 size) {
+        return Attach<T>(AddSolid(name, type, centre.x - size.x / 2, centre.x + size.x / 2,
+                                  centre.y - size.y / 2, centre.y + size.y / 2));
+    }
+
     // One game frame: the input system re-arms released keys, then every component of every object
     // updates in list order.
     void Frame(float dt = frame) {
@@ -118,6 +139,12 @@ public:
     }
     void Frames(int count, float dt = frame) {
         for (int i = 0; i < count; ++i) Frame(dt);
+    }
+    // Runs frames until `done` holds (at most `limit`); returns how many ran.
+    template <class Done> int RunUntil(Done done, int limit = 1200) {
+        int frames = 0;
+        for (; !done() && frames < limit; ++frames) Frame();
+        return frames;
     }
     // Runs frames until the player stands on something again (at most `limit`).
     bool Settle(int limit = 600) {
