@@ -1,6 +1,10 @@
 #include "objects/ComponentFactory.h"
 
+#include "gameplay/DoorLock.h"
+#include "gameplay/KeyboardPrompt.h"
+#include "gameplay/LightSwitch.h"
 #include "gameplay/Player.h"
+#include "gameplay/TriggerBase.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/Sprite.h"
 #include "graphics/TextSprite.h"
@@ -25,6 +29,10 @@ const std::vector<ComponentRow>& ComponentTable() {
         {"Player", ComponentType::Player, Make<Player>},
         {"TextSprite", ComponentType::TextSprite, Make<TextSprite>},
         {"BoxCollider", ComponentType::BoxCollider, Make<BoxCollider>},
+        {"TriggerEvent", ComponentType::TriggerBase, Make<TriggerBase>},
+        {"LightSwitch", ComponentType::LightSwitch, Make<LightSwitch>},
+        {"DoorLock", ComponentType::DoorLock, Make<DoorLock>},
+        {"KeyboardPrompt", ComponentType::KeyboardPrompt, Make<KeyboardPrompt>},
         {"ParticleEmitter", ComponentType::ParticleEmitter, Make<ParticleEmitter>},
         {"Button", ComponentType::Button, Make<Button>},
     };
