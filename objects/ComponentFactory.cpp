@@ -1,7 +1,11 @@
 #include "objects/ComponentFactory.h"
 
+#include "gameplay/DoorLock.h"
+#include "gameplay/KeyboardPrompt.h"
 #include "gameplay/Lift.h"
+#include "gameplay/LightSwitch.h"
 #include "gameplay/Player.h"
+#include "gameplay/TriggerBase.h"
 #include "gameplay/WaterDrag.h"
 #include "gameplay/WrapPos.h"
 #include "graphics/ParticleEmitter.h"
@@ -28,9 +32,13 @@ const std::vector<ComponentRow>& ComponentTable() {
         {"Player", ComponentType::Player, Make<Player>},
         {"TextSprite", ComponentType::TextSprite, Make<TextSprite>},
         {"BoxCollider", ComponentType::BoxCollider, Make<BoxCollider>},
+        {"TriggerEvent", ComponentType::TriggerBase, Make<TriggerBase>},
+        {"LightSwitch", ComponentType::LightSwitch, Make<LightSwitch>},
+        {"DoorLock", ComponentType::DoorLock, Make<DoorLock>},
         {"WrapPos", ComponentType::WrapPos, Make<WrapPos>},
         {"Lift", ComponentType::Lift, Make<Lift>},
         {"WaterDrag", ComponentType::WaterDrag, Make<WaterDrag>},
+        {"KeyboardPrompt", ComponentType::KeyboardPrompt, Make<KeyboardPrompt>},
         {"ParticleEmitter", ComponentType::ParticleEmitter, Make<ParticleEmitter>},
         {"Button", ComponentType::Button, Make<Button>},
     };

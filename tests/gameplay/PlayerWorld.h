@@ -33,11 +33,8 @@ public:
         GameFlags.Reset();
         KeyNameMap = {{"A", Key::Letter('A')},    {"D", Key::Letter('D')}, {"SPACE", Key::Space},
                       {"LSHIFT", Key::LeftShift}, {"E", Key::Letter('E')}, {"C", Key::Letter('C')}};
-        ActionMap = {{"ACTION_LEFT", "A"},
-                     {"ACTION_RIGHT", "D"},
-                     {"ACTION_JUMP", "SPACE"},
-                     {"ACTION_RUN", "LSHIFT"},
-                     {"ACTION_INTERACT", "E"}};
+        ActionMap = {{"ACTION_LEFT", "A"},     {"ACTION_RIGHT", "D"},    {"ACTION_JUMP", "SPACE"},
+                     {"ACTION_RUN", "LSHIFT"}, {"ACTION_INTERACT", "E"}, {"ACTION_UNLOCK", "SPACE"}};
         Framework::audioSystem->soundChannels.clear();
         Framework::audioSystem->bgmChannels.clear();
         const char* stems[] = {"footstepconcrete", "footstepgrass", "footstepvents", "thunderoutdoor"};
@@ -55,6 +52,11 @@ public:
         Framework::audioSystem->soundChannels.clear();
         Framework::audioSystem->bgmChannels.clear();
         GameFlags.Reset();
+    }
+
+    // More sound names for TakePlayed to see (the store is emptied again on destruction).
+    void AddSounds(std::initializer_list<const char*> names) {
+        for (const char* name : names) Framework::audioSystem->soundChannels[name];
     }
 
     PlayerWorld(const PlayerWorld&) = delete;

@@ -1,0 +1,304 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "gameplay/DoorLock.h"
+#include "gameplay/KeyboardPrompt.h"
+#include "gameplay/LightSwitch.h"
+#include "gameplay/TriggerBase.h"
+#include "graphics/TextSprite.h"
+#include "objects/LevelFile.h"
+#include "tests/gameplay/PlayerWorld.h"
+#include "tests/support/Sandbox.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+// A settled player at x 0 on level 1, with the interactables' sounds registered.
+class InteractablesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        world.AddFloor();
+        world.AddPlayer();
+        ASSERT_TRUE(world.Settle());
+        world.AddSounds(
+            {"switchon", "switchpull", "leverpull", "doorlockturn", "doorunlockfail", "doorunlocksuccess"});
+        world.TakePlayed();
+    }
+
+    // A 40 x 40 box with a sprite at x on the player's standing height (touching the player near
+    // x 0), under `parent` when one is named.
+    GameObjectRef Place(const std::string& name, ObjectType type, float x, const std::string& parent = "") {
+        const float y = PlayerWorld::standingY;
+        GameObjectRef object = world.AddSolid(name, type, x - 20, x + 20, y - 20, y + 20);
+        object->AddComponent(std::make_shared<Sprite>(), ComponentType::Sprite);
+        if (!parent.empty()) object->SetParent(parent);
+        return object;
+    }
+    template <class T> std::shared_ptr<T> Attach(const GameObjectRef& object) {
+        auto component = std::make_shared<T>();
+        object->AddComponent(component, component->GetType());
+        return component;
+    }
+    Names Played() {
+        Names names;
+        for (const auto& sound : world.TakePlayed()) names.push_back(sound.first);
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    PlayerWorld world;
+};
+
+TEST_F(InteractablesTest, LockDialReadsOnlyTheRunningGameAndThePlayerNeitherWalksNorJumps) {
+    const struct {
+        const char* keys;
+        bool active, withKeys;
+        int degrees;
+        bool opens;
+    } cases[] = {
+        {"AAAA", true, true, 180, true},
+        {"DDDD", true, false, -180, true}, // without "HouseKeys" the player is still let go
+        {"AAA", true, true, 135, false},
+        {"AAAAA", true, true, 225, false},
+        {"AAAAAAAA", true, true, 0, false},
+        {"DDDDDDDD", true, true, 0, false},
+        {"AAAAAAADDDDD", true, true, 90, false},
+        {"AAAA", false, true, 0, false}, // input locked by a cutscene, not by the lock
+    };
+    const size_t base = GameObjectList.size();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        auto keys =
+            Place(c.withKeys ? "HouseKeys" : "SpareKeys", ObjectType::Lock, 30)->GetComponent<Sprite>();
+        auto way = Place("EventBoundaryDoor", ObjectType::Boundary, 900)->GetComponent<BoxCollider>();
+        GameObjectRef pad = Place("DoorPadLock", ObjectType::Lock, 0); // after the player: it reads last
+        GameFlags.hasHouseKeys = true;
+        auto lock = Attach<DoorLock>(pad);
+        EXPECT_FALSE(GameFlags.hasHouseKeys);
+        EXPECT_EQ(keys->transparency, 0.0f) << "hidden until the living-room light";
+        lock->active = c.active;
+        GameFlags.inputLocked = GameFlags.lockPromptVisible = true;
+        const vec3 start = world.Position();
+        for (const char* key = c.keys; *key; ++key) {
+            const int code = Key::Letter(*key);
+            world.Hold(code);
+            world.Frames(8); // held: still one turn
+            world.Release(code);
+            world.Frame();
+        }
+        EXPECT_EQ(keys->transparency, c.active && c.withKeys ? 1.0f : 0.0f)
+            << "shown beside the pad during the game";
+        EXPECT_EQ(lock->DialDegrees(), c.degrees);
+        EXPECT_FLOAT_EQ(pad->GetComponent<Transform>()->rotation, c.degrees * 3.14159265f / 180.0f);
+        world.Tap(Key::Space);
+        const bool opened[] = {GameFlags.doorUnlocked, !GameFlags.inputLocked, !GameFlags.lockPromptVisible,
+                               way->ghosted};
+        EXPECT_EQ(std::count(opened, opened + 4, c.opens), 4);
+        EXPECT_EQ(lock->active, c.active && !c.opens);
+        EXPECT_TRUE(world.Position().x == start.x && world.Position().y == start.y && !world.Body().isJumping)
+            << "the player neither walks nor jumps";
+        Names sounds;
+        if (c.active) sounds = {"doorlockturn", c.opens ? "doorunlocksuccess" : "doorunlockfail"};
+        EXPECT_EQ(Played(), sounds);
+        GameObjectList.resize(base);
+    }
+}
+
+TEST_F(InteractablesTest, TriggerDarkensEveryBedroomSpriteOnlyOnce) {
+    GameObjectRef trigger = Place("Darken", ObjectType::TriggerEvent, 500);
+    Attach<TriggerBase>(trigger);
+    std::vector<std::shared_ptr<Sprite>> rooms;
+    for (const char* name : {"Bedroom", "BedroomLightningOverlay", "Kitchen"})
+        rooms.push_back(Place(name, ObjectType::Background, 2000)->GetComponent<Sprite>());
+    auto touchAt = [&](float x) {
+        trigger->GetComponent<Transform>()->SetPosition(x, PlayerWorld::standingY);
+        world.Frame();
+        Names names;
+        for (const auto& room : rooms) names.push_back(room->textureName);
+        return names;
+    };
+    for (const auto& room : rooms) room->textureName = "lit.png";
+    EXPECT_EQ(touchAt(500), (Names{"lit.png", "lit.png", "lit.png"}));
+    EXPECT_EQ(touchAt(0), (Names{"bedroom_unlit.png", "bedroom_unlit.png", "lit.png"}));
+    for (const auto& room : rooms) room->textureName = "lit.png";
+    touchAt(500);
+    EXPECT_EQ(touchAt(0), (Names{"lit.png", "lit.png", "lit.png"})) << "it fires once per level";
+}
+
+TEST_F(InteractablesTest, SwitchLightsItsRoomOnlyWhenUsedAndConsumesTheUseEveryTime) {
+    // dark: the room sprite's alternative texture before switching on, and after it (then also
+    // lightsOff); extra: what else the room does ("keys" shown, "blockers" ghosted, "lamps" lit,
+    // "exit" usable).
+    const struct {
+        int level;
+        const char* room;
+        bool hasKeys, darkBefore, darkAfter;
+        std::string extra;
+        const char* sound;
+    } cases[] = {
+        {1, "Bedroom", false, false, true, "blockers", "switchon"},
+        {1, "Livingroom", false, true, false, "keys", "switchon"},
+        {1, "Livingroom", true, true, false, "", "switchon"},
+        {2, "Livingroom", false, false, true, "", "switchon"},
+        {2, "UnlitBedroom", false, false, true, "exit", "switchon"},
+        {2, "FloodedKitchen", false, false, false, "lamps", "switchon"},
+        {3, "HangingLampHall", false, false, false, "", "switchpull"},
+    };
+    const size_t base = GameObjectList.size();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.room) + " level " + std::to_string(c.level));
+        GameFlags.currentLevel = c.level;
+        GameFlags.hasHouseKeys = c.hasKeys;
+        GameFlags.lightsOff = false;
+        auto dialogue = Attach<TextSprite>(Place("Dialogue", ObjectType::Dialogue, 3000));
+        dialogue->text.clear();
+        auto exit = Place("RoomToOutside", ObjectType::WrapPos, 3000)->GetComponent<BoxCollider>();
+        auto room = Place(c.room, ObjectType::Background, 2000)->GetComponent<Sprite>();
+        room->useAltTexture = c.darkBefore;
+        auto keys = Place("HouseKeys", ObjectType::Lock, 2000, c.room)->GetComponent<Sprite>();
+        keys->transparency = 0;
+        auto blocker = Place("Blocker", ObjectType::Boundary, 1500, c.room)->GetComponent<BoxCollider>();
+        GameObjectRef lamp = Place("Lamp1", ObjectType::Background, 2000, c.room);
+        lamp->GetComponent<Sprite>()->numColumns = 2;
+        GameObjectRef at = Place("Switch", ObjectType::LightSwitch, 0, c.room);
+        at->GetComponent<BoxCollider>()->interactable = true;
+        auto light = Attach<LightSwitch>(at);
+        auto same = Attach<LightSwitch>(Place("S2", ObjectType::LightSwitch, 2000, c.room));
+        auto other = Attach<LightSwitch>(Place("S3", ObjectType::LightSwitch, 2000));
+
+        light->FlipGroup();
+        EXPECT_TRUE(light->isOn && same->isOn && !other->isOn) << "a room's switches flip together";
+        world.Frames(3); // flipped but not used: nothing happens
+        EXPECT_EQ(room->useAltTexture, c.darkBefore);
+        EXPECT_EQ(Played(), Names{});
+
+        GameFlags.lightSwitchUse = true;
+        world.Frame();
+        EXPECT_FALSE(GameFlags.lightSwitchUse);
+        EXPECT_TRUE(GameFlags.lightsOff == c.darkAfter && room->useAltTexture == c.darkAfter);
+        EXPECT_TRUE(at->GetComponent<Sprite>()->useAltTexture);
+        EXPECT_EQ(keys->transparency, c.extra == "keys" ? 1.0f : 0.0f);
+        EXPECT_EQ(blocker->ghosted, c.extra == "blockers");
+        EXPECT_EQ(lamp->GetComponent<Sprite>()->column, c.extra == "lamps" ? 1 : 0);
+        EXPECT_EQ(lamp->GetComponent<BoxCollider>()->interactable, c.extra == "lamps");
+        EXPECT_EQ(dialogue->text, c.extra == "lamps" ? "That should do it. It should be gone now." : "");
+        EXPECT_EQ(exit->interactable, c.extra == "exit");
+        EXPECT_EQ(Played(), Names{c.sound});
+
+        light->FlipGroup(); // and off again
+        GameFlags.lightSwitchUse = true;
+        world.Frame();
+        EXPECT_FALSE(GameFlags.lightSwitchUse);
+        EXPECT_EQ(room->useAltTexture, c.darkBefore);
+        EXPECT_FALSE(blocker->ghosted);
+        Played();
+        GameObjectList.resize(base);
+    }
+}
+
+TEST_F(InteractablesTest, LeverBringsTheNormalWorldBackOnlyInPhaseTwo) {
+    auto deck = Place("VoidDeckAlternate", ObjectType::Background, 3000)->GetComponent<Sprite>();
+    auto caption = Attach<TextSprite>(Place("DialogueInit", ObjectType::Dialogue, 3000));
+    Place("Level1Event", ObjectType::Background, 3000);
+    auto lever =
+        Attach<LightSwitch>(Place("Event013CreatureSpawn(Left)", ObjectType::TriggerEvent, 0, "Level1Event"));
+    world.Frame(); // the lever senses the player
+    for (bool phaseTwo : {false, true}) {
+        GameFlags.phaseTwoFlag = phaseTwo;
+        GameFlags.alternateWorld = GameFlags.lightSwitchUse = true;
+        lever->LeverStep();
+        EXPECT_EQ(GameFlags.alternateWorld && GameFlags.lightSwitchUse, !phaseTwo);
+        EXPECT_EQ(deck->transparency, phaseTwo ? 0.0f : 1.0f);
+        EXPECT_EQ(caption->text, phaseTwo ? "Everything is back to normal." : "Default");
+        EXPECT_EQ(Played(), phaseTwo ? Names{"leverpull"} : Names{});
+    }
+}
+
+TEST_F(InteractablesTest, PromptLeavesThePlayerPulsesNeverBelowHalfAndComesBack) {
+    std::vector<std::shared_ptr<Sprite>> caps;
+    for (const char* name : {"KeyboardPromptE", "KeyboardPromptA", "KeyboardPromptD", "KeyboardPromptSPACE",
+                             "KeyboardPromptW"}) {
+        caps.push_back(Place(name, ObjectType::HUD, 3000)->GetComponent<Sprite>());
+        caps.back()->transparency = 0;
+    }
+    GameObjectRef interact = FindObjectByName("KeyboardPromptE");
+    interact->SetParent("Player");
+    Attach<KeyboardPrompt>(world.Add("Prompts", ObjectType::HUD, {}, {1, 1}));
+    auto alphas = [&] {
+        std::vector<float> values;
+        for (const auto& cap : caps) values.push_back(cap->transparency);
+        return values;
+    };
+
+    GameFlags.promptRequested = true;
+    GameFlags.promptPosition = vec2{300, 100};
+    world.Frame();
+    EXPECT_EQ(interact->parentName, "none");
+    EXPECT_FLOAT_EQ(interact->GetComponent<Transform>()->position.x, 300);
+    EXPECT_FLOAT_EQ(interact->GetComponent<Transform>()->position.y, 100);
+    float lowest = 1, highest = 0;
+    for (int frame = 0; frame < 400; ++frame) {
+        world.Frame(frame % 50 == 0 ? 0.4f : PlayerWorld::frame);
+        lowest = std::min(lowest, caps[0]->transparency);
+        highest = std::max(highest, caps[0]->transparency);
+    }
+    EXPECT_EQ(lowest, 0.5f) << "never below half once shown";
+    EXPECT_EQ(highest, 1.0f);
+
+    GameFlags.lockPromptVisible = true; // the lock's keys replace the interaction prompt
+    world.Frame();
+    EXPECT_EQ(interact->parentName, "Player");
+    EXPECT_EQ(alphas(), (std::vector<float>{0, 1, 1, 1, 0}));
+    GameFlags.lockPromptVisible = false;
+    GameFlags.liftUpPromptVisible = true;
+    world.Frame();
+    EXPECT_EQ(alphas(), (std::vector<float>{0, 0, 0, 0, 1}));
+}
+
+TEST(InteractablesLevelFile, RecordsAreTheNameLineAndATruncatedRecordIsRefused) {
+    Sandbox box;
+    ScopedObjectStore store;
+    const std::string text = "Switches\n\n"
+                             "Darken\n7\nnone\nTriggerEvent\nEnd\n\n"
+                             "Switch\n8\nBedroom\nLightSwitch\nEnd\n\n"
+                             "DoorPadLock\n10\nnone\nDoorLock\nEnd\n\n"
+                             "Prompts\n12\nnone\nKeyboardPrompt\nEnd\n\n"
+                             "/Switches\n";
+    const std::filesystem::path path = box.root() / "Switches.txt";
+    auto load = [&](const std::string& bytes) {
+        store.Clear();
+        std::ofstream(path, std::ios::binary) << bytes;
+        testing::internal::CaptureStdout();
+        const bool complete = LoadLevel("Switches", path.string());
+        return std::make_pair(complete, testing::internal::GetCapturedStdout());
+    };
+
+    ASSERT_EQ(load(text), std::make_pair(true, std::string()));
+    ASSERT_EQ(GameObjectList.size(), 5u); // and the default camera, dropped before saving
+    EXPECT_TRUE(ComponentOf<TriggerBase>(GameObjectList[0]) && ComponentOf<LightSwitch>(GameObjectList[1]) &&
+                ComponentOf<DoorLock>(GameObjectList[2]) && ComponentOf<KeyboardPrompt>(GameObjectList[3]));
+    GameObjectList.pop_back();
+    ASSERT_TRUE(SaveLevel("Switches", path.string()));
+    std::stringstream saved;
+    saved << std::ifstream(path, std::ios::binary).rdbuf();
+    EXPECT_EQ(saved.str(), text);
+
+    const size_t cut = text.find("LightSwitch");
+    const std::pair<std::string, const char*> broken[] = {
+        {text.substr(0, cut + 12), "object 'Switch': file ends before 'End'"},
+        {text.substr(0, cut + 11),
+         "object 'Switch': component 'LightSwitch' has a missing or malformed field"},
+        {text.substr(0, cut + 12) + "1\nEnd\n\n/Switches\n", "object 'Switch': unknown component '1'"},
+    };
+    for (const auto& [bytes, report] : broken) {
+        EXPECT_EQ(load(bytes), std::make_pair(false, "Switches.txt: " + std::string(report) + "\n"));
+        EXPECT_TRUE(FindObjectByName("Darken") && !FindObjectByName("Switch")) << report;
+    }
+}
+
+} // namespace
