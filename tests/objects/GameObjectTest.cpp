@@ -216,6 +216,8 @@ TEST(ComponentFactory, EveryKnownNameBuildsItsOwnUninitialisedClass) {
         ASSERT_EQ(types.count(names[i]), 1u) << names[i];
         EXPECT_EQ(component->GetType(), types.at(names[i])) << names[i];
         EXPECT_EQ(component->GetOwner(), nullptr);
-        if (i > 0) EXPECT_LT(types.at(names[i - 1]), types.at(names[i])) << "rows in component-type order";
+        if (i > 0) {
+            EXPECT_LT(types.at(names[i - 1]), types.at(names[i])) << "rows in component-type order";
+        }
     }
 }

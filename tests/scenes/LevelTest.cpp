@@ -86,7 +86,9 @@ TEST_F(LevelTest, StartsBlackWithTriggersHiddenTheCameraOnThePlayerAndTheOpening
     level.Initialize();
 
     for (const GameObjectRef& object : GameObjectList)
-        if (object->name == "Marked") EXPECT_FLOAT_EQ(object->GetComponent<Sprite>()->transparency, 0.0f);
+        if (object->name == "Marked") {
+            EXPECT_FLOAT_EQ(object->GetComponent<Sprite>()->transparency, 0.0f);
+        }
     EXPECT_FLOAT_EQ(Alpha("Black"), 1.0f);
     EXPECT_FLOAT_EQ(Alpha("FadeInAndOut"), 0.0f);
     EXPECT_FLOAT_EQ(Alpha("EventLiftBurstingOut"), 0.0f);
