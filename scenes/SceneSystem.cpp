@@ -6,6 +6,7 @@
 #include <cmath>
 #include <utility>
 
+#include "gameplay/GameFlags.h"
 #include "graphics/GraphicsSystem.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
@@ -45,6 +46,14 @@ void SceneSystem::Initialize() {
         glDepthFunc(GL_LESS);
         glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
     }
+}
+
+void SceneSystem::StartAtLevel(int level) {
+    GameFlags.Reset();
+    GameFlags.currentLevel = level;
+    currentScene = SceneLevel;
+    nextScene = SceneNone;
+    previousScene = SceneNone;
 }
 
 std::shared_ptr<Scene> SceneSystem::GetCurrentScene() const {

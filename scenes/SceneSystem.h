@@ -34,6 +34,10 @@ public:
     std::string GetName() override { return "Scene System"; }
     void Shutdown() override {}
 
+    // Makes a new game in `level` (1 to 3) the first scene instead of the splash, as the menu's
+    // Play does for level 1 (without the loading screen). Call after Initialize.
+    void StartAtLevel(int level);
+
     // The scene registered under currentScene; empty when there is none.
     std::shared_ptr<Scene> GetCurrentScene() const;
 };
