@@ -96,9 +96,16 @@ void RunMainLoop(Engine& game) {
     game.Shutdown();
 }
 
-int RunGame() {
+bool StartGame(const StartOptions& start) {
+    windowSystem->startFullscreen = !start.windowed;
     engine->AddSystems();
-    if (!engine->Initialize()) return 1;
+    if (!engine->Initialize()) return false;
+    if (start.level != 0) sceneSystem->StartAtLevel(start.level);
+    return true;
+}
+
+int RunGame(const StartOptions& start) {
+    if (!StartGame(start)) return 1;
     RunMainLoop(*engine);
     return 0;
 }

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/CommandLine.h"
 #include "engine/System.h"
 
 namespace Framework {
@@ -37,8 +38,12 @@ extern bool appRunning;
 // Runs frames until the window is destroyed or a quit is requested, then shuts the systems down.
 void RunMainLoop(Engine& game);
 
-// The program's entry: adds, initialises and runs the systems until the game ends.
+// Adds and initialises the systems for the start the options ask for: full screen or a window,
+// the splash or a level. False when the window or the OpenGL context could not be made.
+bool StartGame(const StartOptions& start);
+
+// The program's entry: starts the game, then runs it until it ends.
 // Returns 0, or 1 when the window or the OpenGL context could not be made.
-int RunGame();
+int RunGame(const StartOptions& start = {});
 
 } // namespace Framework

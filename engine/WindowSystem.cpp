@@ -80,7 +80,7 @@ void WindowSystem::Initialize() {
         Platform::ShowErrorBox("Error", "Could not load small icon!", hwnd);
     if (!Platform::LoadWindowIcon(hwnd, "../Resources/icon.ico", 32, true))
         Platform::ShowErrorBox("Error", "Could not load big icon!", hwnd);
-    SetFullscreen(true);
+    if (startFullscreen) SetFullscreen(true);
 }
 
 void WindowSystem::SetFullscreen(bool fullscreen) {

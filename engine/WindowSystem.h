@@ -23,6 +23,7 @@ public:
     float scaleX = 1.0f; // width / 1920
     float scaleY = 1.0f; // height / 1080
     bool quitRequested = false;
+    bool startFullscreen = true; // false: Initialize leaves the window at init.ini's size
     Platform::WindowHandle hwnd = nullptr;
     Serializer settingsFile;
 

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "engine/WindowSystem.h"
+#include "gameplay/GameFlags.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/ShapeTool.h"
 #include "objects/GameObject.h"
@@ -47,6 +48,14 @@ void SceneSystem::Initialize() {
         glDepthFunc(GL_LESS);
         glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
     }
+}
+
+void SceneSystem::StartAtLevel(int level) {
+    GameFlags.Reset();
+    GameFlags.currentLevel = level;
+    currentScene = SceneLevel;
+    nextScene = SceneNone;
+    previousScene = SceneNone;
 }
 
 std::shared_ptr<Scene> SceneSystem::GetCurrentScene() const {

@@ -36,6 +36,11 @@ public:
 
     // Draws the current scene through the graphics system (the frame's clear and view included).
     void RenderFrame();
+
+    // Makes a new game in `level` (1 to 3) the first scene instead of the splash, as the menu's
+    // Play does for level 1 (without the loading screen). Call after Initialize.
+    void StartAtLevel(int level);
+
     // The scene registered under currentScene; empty when there is none.
     std::shared_ptr<Scene> GetCurrentScene() const;
 };

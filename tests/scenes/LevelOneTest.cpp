@@ -70,13 +70,17 @@ TEST_F(LevelOne, HoldsTheObjectsThePlayerAndTheLevelSceneLookUp) {
     for (const char* name :
          {"Black", "FadeInAndOut", "BedroomLightningOverlay", "Bedroom", "Livingroom", "Corridor",
           "CorridorBackground", "CorridorBackground(1)", "EventLiftBurstingOut", "Cupboard"})
-        if (GameObjectRef object = Named(name)) EXPECT_NE(object->GetComponent<Sprite>(), nullptr) << name;
+        if (GameObjectRef object = Named(name)) {
+            EXPECT_NE(object->GetComponent<Sprite>(), nullptr) << name;
+        }
     for (const char* name : {"DialogueInit", "Dialogue"})
-        if (GameObjectRef object = Named(name))
+        if (GameObjectRef object = Named(name)) {
             EXPECT_NE(object->GetComponent<TextSprite>(), nullptr) << name;
+        }
     for (const char* name : {"RainParticles", "MistParticles"})
-        if (GameObjectRef object = Named(name))
+        if (GameObjectRef object = Named(name)) {
             EXPECT_NE(object->GetComponent<ParticleEmitter>(), nullptr) << name;
+        }
     for (const char* name : {"DeathSpawnPos", "BackgroundGroup", "ForegroundGroup"}) Named(name);
 
     EXPECT_EQ(Named("Dialogue")->parentName, "Player");
@@ -102,9 +106,10 @@ TEST_F(LevelOne, HoldsTheObjectsThePlayerAndTheLevelSceneLookUp) {
         ASSERT_NE(transform, nullptr) << object->name;
         EXPECT_GE(transform->position.z, -900.0f) << object->name;
         EXPECT_LE(transform->position.z, 98.0f) << object->name;
-        if (transform->position.z > blackZ)
+        if (transform->position.z > blackZ) {
             EXPECT_TRUE(object->name == "BedroomLightningOverlay" || object->name == "DialogueInit")
                 << object->name;
+        }
     }
 }
 
@@ -114,13 +119,15 @@ TEST_F(LevelOne, EveryNameIsUniqueAndEveryTextureExists) {
     for (const GameObjectRef& object : GameObjectList) {
         EXPECT_TRUE(names.insert(object->name).second) << "two objects named " << object->name;
         // Every sprite tint is white or a plain fill: the lift ride resets tints to white.
-        if (std::shared_ptr<Sprite> sprite = object->GetComponent<Sprite>())
+        if (std::shared_ptr<Sprite> sprite = object->GetComponent<Sprite>()) {
             for (const std::string& texture : {sprite->textureName, sprite->altTextureName})
                 EXPECT_TRUE(std::filesystem::exists(RepositoryResources() / "Arts" / texture))
                     << object->name << ": " << texture;
-        if (std::shared_ptr<ParticleEmitter> particles = object->GetComponent<ParticleEmitter>())
+        }
+        if (std::shared_ptr<ParticleEmitter> particles = object->GetComponent<ParticleEmitter>()) {
             EXPECT_TRUE(std::filesystem::exists(RepositoryResources() / "Arts" / particles->textureName))
                 << object->name;
+        }
     }
 }
 

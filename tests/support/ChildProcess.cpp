@@ -20,7 +20,11 @@ std::string ReadAll(const std::string& path) {
 } // namespace
 
 ChildProcess::ChildProcess(const std::string& program, const std::string& workingDirectory,
-                           const std::map<std::string, std::string>& environment) {
+                           const std::map<std::string, std::string>& environment,
+                           const std::vector<std::string>& arguments) {
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
     outPath = workingDirectory + "/child-stdout.txt";
     errPath = workingDirectory + "/child-stderr.txt";
     pid = fork();
@@ -36,7 +40,7 @@ ChildProcess::ChildProcess(const std::string& program, const std::string& workin
         int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(out, 1);
         dup2(err, 2);
-        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        execv(program.c_str(), argv.data());
         _exit(127);
     }
 }

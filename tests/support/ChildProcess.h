@@ -3,13 +3,15 @@
 #include <map>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
-// Starts a program in a given folder with extra environment variables, its standard output and
-// error captured to files; for tests that run the real game binary.
+// Starts a program in a given folder with extra environment variables and arguments, its standard
+// output and error captured to files; for tests that run the real game binary.
 class ChildProcess {
 public:
     ChildProcess(const std::string& program, const std::string& workingDirectory,
-                 const std::map<std::string, std::string>& environment);
+                 const std::map<std::string, std::string>& environment,
+                 const std::vector<std::string>& arguments = {});
     ~ChildProcess(); // kills the child if it still runs
 
     // Waits up to `seconds`; true when the child has exited (its code is then in exitCode()).
