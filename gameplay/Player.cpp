@@ -176,8 +176,12 @@ void Player::Update(float dt) {
 
     // Copied first: a contact may add or remove objects.
     const std::vector<GameObjectRef> others = GameObjectList;
-    for (const GameObjectRef& other : others)
-        if (other && other.get() != owner) StandAndCollide(*other, dt);
+    for (const GameObjectRef& other : others) {
+        if (!other || other.get() == owner) continue;
+        StandAndCollide(*other, dt);
+        ContactRules(*other, dt);
+    }
+    InteractionPrompt(dt);
 
     if (flags.landingSoundDue) {
         PlayLandingSound();
@@ -198,6 +202,7 @@ void Player::Update(float dt) {
 
     ChooseSprite();
     Footsteps();
+    CupboardLooks();
 
     flags.positionChanged = transform->position.x != lastPosition.x;
     lastPosition = {transform->position.x, transform->position.y};

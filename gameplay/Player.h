@@ -71,6 +71,16 @@ public:
     float sceneTimer = 0.0f; // seconds
 
 private:
+    // Contacts with other objects: captions, lines, areas, which interactables may be used now.
+    void ContactRules(GameObject& other, float dt);
+    // 1 usable, 0 not, -1 no rule for this object (its collider keeps its setting).
+    int UsableNow(GameObject& other) const;
+    void SpokenLines(GameObject& other, BoxCollider& box, float dt);
+    void LiftContact(GameObject& other);
+    void InteractionPrompt(float dt);
+    void CupboardLooks();
+    // Shows a line on the "Dialogue" object above the player.
+    void Say(const std::string& line);
     void DeathStep();
     void MovementAndInput();
     void Jump();

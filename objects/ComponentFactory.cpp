@@ -2,6 +2,7 @@
 
 #include "gameplay/DoorLock.h"
 #include "gameplay/KeyboardPrompt.h"
+#include "gameplay/Level1Event.h"
 #include "gameplay/Lift.h"
 #include "gameplay/LightSwitch.h"
 #include "gameplay/Player.h"
@@ -39,6 +40,7 @@ const std::vector<ComponentRow>& ComponentTable() {
         {"Lift", ComponentType::Lift, Make<Lift>},
         {"WaterDrag", ComponentType::WaterDrag, Make<WaterDrag>},
         {"KeyboardPrompt", ComponentType::KeyboardPrompt, Make<KeyboardPrompt>},
+        {"Level1Event", ComponentType::Level1Event, Make<Level1Event>},
         {"ParticleEmitter", ComponentType::ParticleEmitter, Make<ParticleEmitter>},
         {"Button", ComponentType::Button, Make<Button>},
     };

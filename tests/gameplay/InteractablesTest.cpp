@@ -235,12 +235,13 @@ TEST_F(InteractablesTest, PromptLeavesThePlayerPulsesNeverBelowHalfAndComesBack)
         return values;
     };
 
-    GameFlags.promptRequested = true;
-    GameFlags.promptPosition = vec2{300, 100};
-    world.Frame();
+    // The player stands at a usable switch: the prompt goes 96 units above it.
+    Place("Switch", ObjectType::LightSwitch, 10)->GetComponent<BoxCollider>()->interactable = true;
+    world.Frames(2);
+    EXPECT_TRUE(GameFlags.promptRequested);
     EXPECT_EQ(interact->parentName, "none");
-    EXPECT_FLOAT_EQ(interact->GetComponent<Transform>()->position.x, 300);
-    EXPECT_FLOAT_EQ(interact->GetComponent<Transform>()->position.y, 100);
+    EXPECT_FLOAT_EQ(interact->GetComponent<Transform>()->position.x, 10);
+    EXPECT_FLOAT_EQ(interact->GetComponent<Transform>()->position.y, PlayerWorld::standingY + 96);
     float lowest = 1, highest = 0;
     for (int frame = 0; frame < 400; ++frame) {
         world.Frame(frame % 50 == 0 ? 0.4f : PlayerWorld::frame);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+class GameObject;
+
+// The half of a level's script that every level shares: which story trigger the player stands in,
+// and "ACTION_INTERACT" on the interactable object the player touches. A level's controller is a
+// component that derives from this and answers the interaction with its own handler.
+class EventControllerBase {
+public:
+    virtual ~EventControllerBase() = default;
+
+    // Story trigger name -> event id, as the level's event table lists them.
+    using EventTable = std::vector<std::pair<const char*, int32_t>>;
+
+    int32_t currentEvent = 0;      // 0 while the player stands in no story trigger
+    std::string interactionTarget; // the object the last interaction was with, while touched
+
+protected:
+    // The children of `controller` are the story triggers: the first one the player overlaps (and
+    // that is not a ghost) gives currentEvent its id; an unknown name leaves it as it was.
+    void DetectEvent(GameObject& controller, GameObject& player, const EventTable& table);
+    // Runs OnInteract for the touched, solid interactable on which "ACTION_INTERACT" is pressed while
+    // the input is free.
+    void HandleInteraction(GameObject& player, float dt);
+    virtual void OnInteract(GameObject& object) = 0;
+};
