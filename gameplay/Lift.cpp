@@ -110,8 +110,9 @@ void Lift::Use() {
     GameFlagBlock& flags = GameFlags;
     // The script sets liftCalled right before it presses the button. The cabin does not ask for it:
     // the lift clears it as soon as its doors start to open, so the player could never get in.
-    if (ownName == "LiftButton") {
-        if (!flags.liftCalled || !IsIdle()) return;
+    // Every floor may have a call button; one answers only while the cabin stands at its floor.
+    if (owner->type == ObjectType::LiftButton) {
+        if (!flags.liftCalled || !IsIdle() || !CabinAtThisFloor()) return;
         OpenDoors();
         flags.liftUpPromptVisible = true;
     } else if (IsCabin() && flags.liftDoorsOpen) {
@@ -120,6 +121,13 @@ void Lift::Use() {
         else
             Enter();
     }
+}
+
+bool Lift::CabinAtThisFloor() const {
+    constexpr float floorReach = 300.0f; // a button is within this height of its floor's stop
+    std::shared_ptr<Transform> cabin = FindComponent<Transform>("Lift");
+    std::shared_ptr<Transform> own = ComponentOf<Transform>(owner);
+    return !cabin || !own || std::fabs(cabin->position.y - own->position.y) < floorReach;
 }
 
 bool Lift::IsIdle() const {

@@ -51,6 +51,7 @@ private:
     bool IsCabin() const { return ownName == "Lift"; }
     // The doors are shut and their animation has finished.
     bool IsIdle() const;
+    bool CabinAtThisFloor() const;
     bool AtStop(int32_t stop) const;
     void SetDoorSheet(const char* textureName, int32_t columns);
     void OpenDoors();

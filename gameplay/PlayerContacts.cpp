@@ -142,7 +142,7 @@ int Player::UsableNow(GameObject& other) const {
         if (flags.currentLevel == 1) return flags.phaseTwoFlag ? 1 : 0;
         if (flags.currentLevel == 3) return flags.redCorridorActive ? 1 : 0;
     }
-    if (name == "LiftButton") return !flags.alternateWorld && !flags.blackoutStarted ? 1 : 0;
+    if (other.type == ObjectType::LiftButton) return !flags.alternateWorld && !flags.blackoutStarted ? 1 : 0;
     if (name == "WrapExit") return flags.blackoutStarted ? 0 : 1;
     return -1;
 }
