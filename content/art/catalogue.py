@@ -1,5 +1,6 @@
 """Every image in Resources/Arts and the recipe that draws it."""
 import figures
+import interactables
 import props
 import rooms
 import story
@@ -29,4 +30,5 @@ def images():
     table.update(rooms.images())
     table.update(story.images())
     table.update(structure.images())
+    table.update(interactables.images())
     return table

@@ -9,6 +9,14 @@ from svg import rect, line, circle, ellipse, group, polygon, polyline, text, lin
 
 ROOM_W, ROOM_H, FLOOR = 1200, 600, 540
 PPU = 2
+# Where the light switches sit in the bedroom and living room (room units from the top left);
+# content/levels/make_level1.py puts the switch objects in front of them.
+SWITCH_BEDROOM, SWITCH_LIVINGROOM = (1150, 330), (176, 350)
+# The living room image has this much clear space under its floor, so that its centre sits level
+# with the keys on the table: a room's children are drawn with their y offset from the room's centre
+# turned over, and the keys (a child of the room, so its light can show them) must be drawn where
+# they are touched.
+LIVINGROOM_PAD = 232
 
 
 def night(color):
@@ -61,6 +69,15 @@ def floorboards(p, y0, color="#6b4f3a", seam="#4e3828"):
     return s
 
 
+def switch_plate(x, y, p, on):
+    """A wall light switch, drawn into the room so it darkens with it; (x, y) is the plate's centre."""
+    s = rect(x - 8, y - 12, 18, 26, "#05070c", 'rx="3" opacity="0.35"')  # its shadow on the wall
+    s += rect(x - 9, y - 13, 18, 26, p("#e4dfd4"), 'rx="3"') + rect(x - 9, y - 13, 18, 2, p("#f7f4ee"), 'rx="1"')
+    s += rect(x - 4, y - 8, 8, 16, p("#c9c2b4"), 'rx="2"')
+    s += rect(x - 4, y - 8 if on else y, 8, 8, p("#fbf9f4") if on else p("#a9a294"), 'rx="2"')  # rocker
+    return s
+
+
 def lamp_dark(x, y, r, strength=0.5):
     """Night outside the lamp's reach: darkness that opens up around the light source."""
     gid = "dark%d_%d" % (x, y)
@@ -99,6 +116,7 @@ def bedroom(lit):
     s.append(rect(990, 400, 180, 14, p("#6e5138")) + rect(1000, 414, 12, 126, p("#5a4230")) + rect(1150, 414, 12, 126, p("#5a4230")))
     s.append(rect(1040, 350, 70, 50, p("#22262e")) + rect(1046, 355, 58, 38, p("#3d5a7a") if lit else "#0d1524"))
     s.append(rect(620, 120, 120, 160, p("#c9794a")) + circle(680, 190, 40, p("#f2d36b")) + rect(620, 240, 120, 40, p("#2c3a56")))  # poster
+    s.append(switch_plate(SWITCH_BEDROOM[0], SWITCH_BEDROOM[1], p, lit))  # beside the door, over the desk
     s.append(floorboards(p, FLOOR))
     s.append(rect(430, FLOOR + 6, 420, 14, p("#40302a"), 'opacity="0.6"'))  # rug edge
     if lit:
@@ -270,6 +288,7 @@ def livingroom(lit):
     s.append(storm_window(760, 130, 300, 210, p, 4))
     s.append(rect(200, 150, 90, 70, p("#3b3a36")) + rect(208, 158, 74, 54, p("#a48e6c")))  # family photo
     s.append(rect(310, 170, 60, 80, p("#3b3a36")) + rect(318, 178, 44, 64, p("#8c7f66")))
+    s.append(switch_plate(SWITCH_LIVINGROOM[0], SWITCH_LIVINGROOM[1], p, lit))
     s.append(rect(200, 420, 360, 90, p("#4c5b74"), 'rx="14"') + rect(200, 380, 360, 60, p("#56678a"), 'rx="14"'))  # sofa
     s.append(rect(188, 400, 40, 110, p("#46546b"), 'rx="10"') + rect(532, 400, 40, 110, p("#46546b"), 'rx="10"'))
     s.append(rect(620, 450, 110, 90, p("#5a4230")) + rect(636, 400, 78, 50, p("#22262e")))  # cabinet and TV
@@ -281,7 +300,7 @@ def livingroom(lit):
     else:
         s.append(moon_shaft(760, 130, 300, FLOOR - 130 + 40, lean=-260))
         s.append(rect(0, 0, ROOM_W, ROOM_H, "#05070c", 'opacity="0.15"'))
-    return ROOM_W, ROOM_H, "".join(s), common_defs(), PPU
+    return ROOM_W, ROOM_H + LIVINGROOM_PAD, "".join(s), common_defs(), PPU
 
 
 # --- lift --------------------------------------------------------------------------------------

@@ -193,32 +193,52 @@ def lamp(broken):
 
 
 def house_keys():
-    s = circle(30, 24, 14, "none", 'stroke="#c9b98f" stroke-width="4"')
-    for k, a in enumerate((30, 70)):
-        x, y = polar(30, 24, a, 14)
-        tip = polar(x, y, a, 30)
-        s += line(x, y, tip[0], tip[1], "#d8c58e" if k else "#aab2bf", 6)
-        s += line(tip[0], tip[1], tip[0] + 6, tip[1] + 2, "#d8c58e" if k else "#aab2bf", 4)
-    s += circle(30, 24, 20, "#ffe9a8", 'opacity="0.25" filter="url(#keyGlow)"')
+    """The flat's keys on their ring, hanging as they were left: a steel key, a brass key and a red
+    tag, with a glint so they catch the eye once the living-room light shows them."""
+    s = circle(40, 16, 10, "none", 'stroke="#0c0e13" stroke-width="6"') + circle(40, 16, 10, "none", 'stroke="#c9ccd2" stroke-width="3"')
+    for x0, angle, metal, bow in ((34, 12, "#b9bec7", "#8d939d"), (46, -14, "#e0c172", "#b7953f")):
+        top = polar(x0, 24, angle, 0)
+        tip = polar(x0, 24, angle, 40)
+        s += line(top[0], top[1], tip[0], tip[1], "#0c0e13", 9) + line(top[0], top[1], tip[0], tip[1], metal, 5)
+        for k, d in enumerate((26, 31, 36)):  # the bits
+            a = polar(x0, 24, angle, d)
+            side = 1 if angle > 0 else -1
+            s += line(a[0], a[1], a[0] + side * (5 - k % 2 * 2), a[1], metal, 3)
+        s += circle(top[0], top[1] + 4, 7, "#0c0e13") + circle(top[0], top[1] + 4, 5, bow) + circle(top[0], top[1] + 4, 1.8, "#0c0e13")
+    s += polygon([(50, 20), (64, 28), (60, 40), (46, 32)], "#b4453a", "#0c0e13", 2) + circle(52, 25, 1.6, "#0c0e13")  # tag
+    s += circle(38, 36, 26, "#ffe9a8", 'opacity="0.22" filter="url(#keyGlow)"')
+    s += polygon([(58, 8), (60, 13), (65, 15), (60, 17), (58, 22), (56, 17), (51, 15), (56, 13)], "#fff6dc", opacity=0.9)  # glint
     return 80, 80, s, blur("keyGlow", 5)
 
 
 def lock_dial():
+    """The padlock's combination dial, drawn alone so it turns with its Transform: eight stops, the
+    marker at the top (the opening stop is the one facing down, 180 degrees round)."""
     s = circle(48, 48, 44, "#1b1e25") + circle(48, 48, 40, "#8d919a") + circle(48, 48, 30, "#b9bcc3")
+    s += circle(48, 48, 40, "none", 'stroke="#c9ccd2" stroke-width="1.5" stroke-dasharray="50 200" transform="rotate(200 48 48)"')
     for k in range(8):
         x1, y1 = polar(48, 48, k * 45 + 180, 32)
         x2, y2 = polar(48, 48, k * 45 + 180, 39)
         s += line(x1, y1, x2, y2, "#30343c", 3 if k else 5)
     s += polygon([(48, 10), (42, 22), (54, 22)], "#f2b256")
-    s += circle(48, 48, 8, "#30343c")
+    s += circle(48, 48, 12, "#9a9ea6") + circle(48, 48, 8, "#30343c") + line(42, 48, 54, 48, "#6e727a", 2)
     return 96, 96, s, ""
 
 
+LOCK_DIAL_AT = (48, 80)  # pixels: where the dial's centre sits on lock_body.png
+
+
 def lock_body():
-    s = rect(8, 40, 80, 70, "#6e717a", 'rx="10"') + rect(14, 46, 68, 58, "#8d919a", 'rx="8"')
-    s += polyline([(24, 42), (24, 18), (72, 18), (72, 42)], "#aeb2ba", 10)
-    s += circle(48, 76, 10, "#30343c") + rect(45, 76, 6, 18, "#30343c")
-    return 96, 120, s, ""
+    """A combination padlock: steel shackle, a heavy body and the round recess the dial turns in."""
+    defs = linear_gradient("lockSteel", [(0, "#9ca1a9"), (0.5, "#767b84"), (1, "#4d525b")], 0, 0, 1, 1)
+    s = polyline([(26, 50), (26, 24), (33, 12), (48, 8), (63, 12), (70, 24), (70, 50)], "#0c0e13", 16)
+    s += polyline([(26, 50), (26, 24), (33, 12), (48, 8), (63, 12), (70, 24), (70, 50)], "#b6bac1", 10)
+    s += polyline([(28, 46), (28, 25), (34, 15)], "#e3e6ea", 2.5)
+    s += rect(8, 42, 80, 74, "#0c0e13", 'rx="14"') + rect(11, 45, 74, 68, "url(#lockSteel)", 'rx="11"')
+    s += rect(15, 48, 66, 5, "#c6cad0", 'rx="2" opacity="0.8"')  # rim of lamplight along the top
+    x, y = LOCK_DIAL_AT
+    s += circle(x, y, 30, "#1b1e25") + circle(x, y, 30, "none", 'stroke="#5a5f68" stroke-width="2"')
+    return 96, 120, s, defs
 
 
 def raindrop():

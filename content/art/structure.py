@@ -5,7 +5,7 @@ Walls and slabs have no lit partner: they sit outside the lamps' reach, so they 
 night values that sit between a room's lit and unlit looks."""
 import random
 
-from svg import rect, line, circle, ellipse, group, polygon, polyline, linear_gradient, radial_gradient
+from svg import rect, line, circle, ellipse, group, polygon, polyline, linear_gradient, radial_gradient, blur
 from rooms import ROOM_W, ROOM_H, FLOOR, PPU, Paint, night, common_defs, storm_window, lamp_dark, lamp_glow, moon_shaft
 
 SLAB_W, SLAB_H = 2400, 200
@@ -104,8 +104,15 @@ def stairwell():
     s += rect(380, 42, 100, 8, "#c6d0dc") + ellipse(430, 70, 220, 100, "url(#tube)")
     s += rect(0, FLOOR, w, ROOM_H - FLOOR, "#5c5f66") + rect(0, FLOOR, w, 6, "#7b7e84")
     s += ellipse(430, FLOOR + 10, 200, 20, "url(#tube)")
-    s += wall_section(0, 40)
-    return w, ROOM_H, s, defs, PPU
+    # the way in from the corridor: the wall cut through above a doorway, and a lit stairs sign
+    head = FLOOR - 200
+    s += wall_section(0, 40, 0, head) + rect(0, head - 14, 40, 14, "#2b2f36") + rect(0, head - 2, 40, 2, "#15181d")
+    s += rect(0, FLOOR - 4, 40, 4, "#4a4d54")  # the threshold
+    s += ellipse(88, head - 36, 46, 26, "#5fd08a", 'opacity="0.25" filter="url(#signGlow)"')
+    s += rect(56, head - 50, 64, 28, "#15803d", 'rx="3"') + rect(56, head - 50, 64, 28, "none", 'rx="3" stroke="#d9f7e3" stroke-width="1.5"')
+    s += polyline([(64, head - 27), (76, head - 27), (76, head - 33), (86, head - 33), (86, head - 39), (96, head - 39),
+                   (96, head - 45), (110, head - 45)], "#f2fff6", 3)
+    return w, ROOM_H, s, defs + blur("signGlow", 8), PPU
 
 
 DOOR_W, DOOR_H = 36, 340

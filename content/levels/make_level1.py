@@ -1,9 +1,23 @@
 #!/usr/bin/env python3
 """Writes Level1.txt in the exact form the game's level writer produces.
 
-Usage: content/levels/make_level1.py Resources/Level/Level1.txt
-The output is committed; edit the layout here (or in the editor) and regenerate."""
+Usage: content/levels/make_level1.py Resources/Level/Level1.txt [player mass] [--without LightSwitch,Lift,...]
+The output is committed; edit the layout here (or in the editor) and regenerate. `--without` leaves
+the named components out (their objects stay), for a game build that does not know them yet."""
+import os
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "art"))
+from rooms import SWITCH_BEDROOM, SWITCH_LIVINGROOM, LIVINGROOM_PAD  # noqa: E402
+from interactables import LOBBY_W, DOOR_W, DOOR_H, CALL_W, CALL_H, GATE_W, GATE_H, GATE_HASP_Y, FLOOD_W, FLOOD_H, \
+    FLOOD_SURFACE  # noqa: E402
+
+args = sys.argv[1:]
+WITHOUT = set()
+if "--without" in args:
+    k = args.index("--without")
+    WITHOUT = set(args[k + 1].split(","))
+    del args[k:k + 2]
 
 out = []
 
@@ -74,6 +88,12 @@ class Obj:
         self.comps.append(("Player", ["playerID", 1.0, "JumpForce", float(jump)]))
         return self
 
+    def behaviour(self, name):
+        """A component with no stored fields: its record is just its name."""
+        if name not in WITHOUT:
+            self.comps.append((name, []))
+        return self
+
 
 objects = []
 
@@ -87,7 +107,7 @@ def obj(name, otype, parent="none"):
 # ----------------------------------------------------------------------------------------------
 # Layout. One world unit = one screen pixel at zoom 1; the level camera rests at zoom 2.
 PLAYER_W, PLAYER_H = 80.0, 120.0
-PLAYER_MASS = float(sys.argv[2]) if len(sys.argv) > 2 else 8.0
+PLAYER_MASS = float(args[1]) if len(args) > 1 else 8.0
 ROOM_W, ROOM_H = 1200.0, 600.0
 FLOOR_IN_ART = 60.0  # the drawn floor surface sits this far above a room image's bottom edge
 
@@ -145,8 +165,10 @@ obj("StormRain", 4, "Camera").transform(START_X, F12_STAND, Z_OUTSIDE_RAIN, 2000
 # ---- Floor 12: the flat (bedroom, living room) and the open corridor outside it.
 obj("Bedroom", 4).transform(BEDROOM_X, F12_ROOM_Y, Z_ROOM, ROOM_W, ROOM_H).sprite("bedroom_lit.png",
                                                                                   "bedroom_unlit.png")
-obj("Livingroom", 4).transform(LIVING_X, F12_ROOM_Y, Z_ROOM, ROOM_W, ROOM_H).sprite("livingroom_lit.png",
-                                                                                    "livingroom_unlit.png")
+# Its image carries clear space under the floor (see art/rooms.py): the room's centre is the keys' height.
+LIVING_Y = F12_ROOM_Y - LIVINGROOM_PAD / 2
+obj("Livingroom", 4).transform(LIVING_X, LIVING_Y, Z_ROOM, ROOM_W, ROOM_H + LIVINGROOM_PAD).sprite(
+    "livingroom_lit.png", "livingroom_unlit.png")
 for i, x in enumerate(CORRIDOR_XS):
     name = "Corridor" if i == 0 else "Corridor(%d)" % i
     obj(name, 4).transform(x, F12_ROOM_Y, Z_ROOM, ROOM_W, ROOM_H).sprite("corridor_lit.png", "corridor_unlit.png")
@@ -203,9 +225,6 @@ obj("DeskTop", 0).transform(bed_left + 1080, desk_top - 6, 0, 180, 12).body().bo
 obj("Cupboard", 2).transform(300, F12_TOP + 85, Z_PROP, 110, 170).sprite("prop_cupboard_unlit.png").body().box(
     0.8, 1.0, interactable=True, add=True)
 
-# Kept for the lift's arrival; shown by the story when the creature breaks out.
-obj("EventLiftBurstingOut", 4).transform(1620, F12_TOP + 90, Z_PROP + 1, 126, 180).sprite(
-    "lift_door_open_lit.png", alpha=0.0, cols=40, delay=30.0, count=1)
 
 # ---- Floor 1: the void deck under the block.
 for i, x in enumerate(CORRIDOR_XS):
@@ -237,6 +256,133 @@ for name, x in [("DeathbedWallLeft", -ROOM_W / 2 - 20), ("DeathbedWallRight", RO
     obj(name, 9).transform(x, DB_TOP + 300, 0, 40, 600).body().box()
 obj("DeathSpawnPos", 4).transform(-200, DB_STAND, 0)
 
+# ---- Things to use. Interactables sit at standing height so they touch the player's collider;
+# the E prompt shows 96 units above their centre.
+Z_PROMPT = 20
+Z_LOCK = -9          # below the player's z: the lock reads A/D/SPACE before the player does
+Z_LIFT_INSIDE, Z_LIFT_DOOR, Z_LIFT_BURST = -3, -1, -0.5  # the rider stands at -2 between them
+Z_LOBBY = -54
+
+
+def child_y(parent_y, wanted_y):
+    """A child's sprite is drawn with its y offset from its parent turned over (the engine's child
+    placement works that way), so a child meant to show above its parent is written below it."""
+    return 2 * parent_y - wanted_y
+
+
+def room_point(room_x, room_y, point):
+    """World position of a point given in a room image's units (from its top left)."""
+    return room_x - ROOM_W / 2 + point[0], room_y + ROOM_H / 2 - point[1]
+
+
+def trigger(name, otype, x, y, w, h, parent="none", add=False, interactable=False):
+    return obj(name, otype, parent).transform(x, y, 0, w, h).body().box(interactable=interactable, add=add)
+
+
+# The bedroom: its switch is by the door (the plate is drawn in the room art, since switches are
+# invisible in play); the doorway stays shut until it is used.
+BED_DOOR = BEDROOM_X + ROOM_W / 2
+bed_switch_x = room_point(BEDROOM_X, F12_ROOM_Y, SWITCH_BEDROOM)[0]
+trigger("BedroomLightSwitch", 8, bed_switch_x, F12_STAND, 60, 120, "Bedroom", add=True,
+        interactable=True).behaviour("LightSwitch")
+trigger("BedroomDoorBlocker", 9, BED_DOOR - 8, F12_TOP + 300, 20, 600, "Bedroom")
+# Just through the door the storm takes the bedroom's light for good.
+trigger("LightsOutTrigger", 7, BED_DOOR + 60, F12_STAND, 40, 120).behaviour("TriggerEvent")
+
+# The living room: its switch beside the inner door shows the keys left on the table by the window.
+liv_switch_x = room_point(LIVING_X, F12_ROOM_Y, SWITCH_LIVINGROOM)[0]
+trigger("LivingroomLightSwitch", 8, liv_switch_x, F12_STAND, 60, 120, "Livingroom", add=True,
+        interactable=True).behaviour("LightSwitch")
+table_top = room_point(LIVING_X, F12_ROOM_Y, (0, 430))[1]
+KEYS = 28.0
+assert abs(table_top + KEYS / 2 - LIVING_Y) < 1, "the keys lie on the table at the living room's centre height"
+obj("HouseKeys", 10, "Livingroom").transform(-2000, LIVING_Y, Z_PROP, KEYS, KEYS).sprite("house_keys.png").body().box(
+    2.0, 2.4, add=True)
+
+# The front door: a grille gate, padlocked, closes the doorway to the corridor until the lock opens.
+FRONT_DOOR = LIVING_X + ROOM_W / 2
+gate_top = F12_TOP + GATE_H
+obj("FrontGate", 4).transform(FRONT_DOOR, F12_TOP + GATE_H / 2, Z_WALL + 1, GATE_W, GATE_H).sprite("front_gate.png")
+trigger("EventBoundaryDoor", 9, FRONT_DOOR - 12, F12_TOP + 300, 20, 600)
+# The shackle goes through the gate's hasp; the dial sits 18 units below the shackle's middle.
+LOCK_X, LOCK_Y = FRONT_DOOR + 10, gate_top - (GATE_HASP_Y - 10) - 18
+LOCK_BODY_W, LOCK_BODY_H, LOCK_DIAL = 32.0, 40.0, 20.0
+obj("PadlockBody", 4).transform(LOCK_X, LOCK_Y + LOCK_BODY_H * (80 - 60) / 120, Z_LOCK - 0.5, LOCK_BODY_W,
+                                LOCK_BODY_H).sprite("lock_body.png")
+# The lock's own sprite is hidden by the game; the dial is a child, so it turns with the lock.
+obj("DoorPadLock", 10).transform(LOCK_X, LOCK_Y, Z_LOCK, LOCK_DIAL, LOCK_DIAL).body().box(
+    5.0, 6.0, add=True).behaviour("DoorLock")
+obj("PadlockDial", 4, "DoorPadLock").transform(LOCK_X, LOCK_Y, Z_LOCK, LOCK_DIAL, LOCK_DIAL).sprite("lock_dial.png")
+
+# Key prompts: E (listed after the player) follows the player until the game places it over what can be used; A, D and
+# SPACE show beside the lock while it is being worked; SHIFT is the first hint in the corridor.
+obj("KeyboardPrompts", 4).transform(0, 0, 0).behaviour("KeyboardPrompt")
+KEY, WIDE_KEY = (36, 39), (84, 39)
+obj("KeyboardPromptA", 12).transform(LOCK_X - 24, LOCK_Y + 70, Z_PROMPT, *KEY).sprite("key_a.png", alpha=0.0)
+obj("KeyboardPromptD", 12).transform(LOCK_X + 24, LOCK_Y + 70, Z_PROMPT, *KEY).sprite("key_d.png", alpha=0.0)
+obj("KeyboardPromptSPACE", 12).transform(LOCK_X, LOCK_Y + 114, Z_PROMPT, *WIDE_KEY).sprite("key_space.png", alpha=0.0)
+obj("KeyboardPromptSHIFT", 12).transform(FRONT_DOOR + 240, F12_STAND + 110, Z_PROMPT, *WIDE_KEY).sprite(
+    "key_shift.png")
+
+# The lift, at the corridor's far end beside the stairwell: a core with doors on floor 12 and on
+# floor 1 at the same x, the call panel on the side the player comes from. "Lift" stands at the
+# rider's standing height, so a rider (its child) is drawn where they stand.
+LIFT_X, CALL_X = 1620.0, 1620.0 - 90
+door_y = F12_TOP + DOOR_H / 2
+obj("Lift", 13).transform(LIFT_X, F12_STAND, Z_PLAYER, 50, PLAYER_H).body().box().behaviour("Lift")
+obj("LiftDoor", 4, "Lift").transform(LIFT_X, child_y(F12_STAND, door_y), Z_LIFT_DOOR, DOOR_W, DOOR_H).sprite(
+    "lift_door_close_lit.png", cols=45, u=44, delay=60.0, count=0)
+obj("Liftinterior", 4, "Lift").transform(LIFT_X, child_y(F12_STAND, door_y), Z_LIFT_INSIDE, DOOR_W, DOOR_H).sprite(
+    "lift_interior.png")
+prompt_y = F12_TOP + DOOR_H + 92  # over the floor number
+obj("KeyboardPromptW", 12, "Lift").transform(LIFT_X, child_y(F12_STAND, prompt_y), Z_PROMPT, *KEY).sprite(
+    "key_w.png", alpha=0.0)
+obj("KeyboardPromptS", 12, "Lift").transform(LIFT_X, child_y(F12_STAND, prompt_y), Z_PROMPT + 1, *KEY).sprite(
+    "key_s.png", alpha=0.0)
+# Shown by the story when the creature breaks out of the lift.
+obj("EventLiftBurstingOut", 4).transform(LIFT_X, door_y, Z_LIFT_BURST, DOOR_W, DOOR_H).sprite(
+    "lift_door_open_lit.png", alpha=0.0, cols=40, delay=30.0, count=1)
+call_y = F12_TOP + 81
+obj("LiftButton", 14).transform(CALL_X, call_y, Z_PROP, CALL_W, CALL_H).sprite("lift_call_panel.png").body().box(
+    3.2, 4.3, interactable=True, add=True).behaviour("Lift")
+f12_ceiling_under = F12_ROOM_Y + ROOM_H / 2 - 50
+obj("LiftLobby12", 4).transform(LIFT_X, (F12_TOP + f12_ceiling_under) / 2, Z_LOBBY, LOBBY_W,
+                                f12_ceiling_under - F12_TOP).sprite("lift_lobby_12.png")
+obj("LiftLowerLevel", 4).transform(LIFT_X, F1_STAND, Z_PLAYER)
+f1_ceiling_under = F1_ROOM_Y + ROOM_H / 2 - 80
+obj("LiftLobby1", 4).transform(LIFT_X, (F1_TOP + f1_ceiling_under) / 2, Z_LOBBY, LOBBY_W,
+                               f1_ceiling_under - F1_TOP).sprite("lift_lobby_1.png")
+# Floor 1's landing doors, shut while the car is away; the car's own doors and interior cover them.
+obj("LiftLandingDoor1", 4).transform(LIFT_X, F1_TOP + DOOR_H / 2, Z_LIFT_INSIDE - 1, DOOR_W, DOOR_H).sprite(
+    "lift_door_close_lit.png", cols=45, u=44, count=0)
+obj("LiftCallPanel1", 4).transform(CALL_X, F1_TOP + 81, Z_PROP, CALL_W, CALL_H).sprite("lift_call_panel.png")
+
+# The stairs: standing in the stairwell doorway on floor 12 for a second takes the player down to
+# the one on floor 1; using that one takes them back up (to 1.6 widths left of the entry).
+WRAP_W = 60.0
+obj("WrapEntry", 11).transform(CORRIDOR_RIGHT - WRAP_W / 2, F12_STAND, 0, WRAP_W, PLAYER_H).body().box().behaviour(
+    "WrapPos")
+obj("WrapExit", 11).transform(CORRIDOR_RIGHT - WRAP_W / 2, F1_STAND, 0, WRAP_W, PLAYER_H).body().box(
+    interactable=True, add=True).behaviour("WrapPos")
+
+# Rain water standing on the void deck where the wind drives it in: slows the player down.
+flood_x = 700.0
+obj("TestWater", 16).transform(flood_x, F1_STAND, 0, FLOOD_W - 60, PLAYER_H).body().box().behaviour("WaterDrag")
+obj("FloodWater", 4).transform(flood_x, F1_TOP + FLOOD_SURFACE - FLOOD_H / 2 + 6, Z_FRONT - 4, FLOOD_W, FLOOD_H).sprite(
+    "flood_water.png")
+obj("FloodSplashes", 4).transform(flood_x, F1_TOP + 6, Z_FRONT - 3, FLOOD_W - 80, 4).particles(
+    tex="splash.png", vel=(0, 0.1), size=(12, 6), grow=(8, 2), start=(0.75, 0.82, 0.92), end=(0.6, 0.68, 0.8),
+    rate=1, maxcount=40, scalevar=3.0, alpha=0.5, endalpha=0.0, life=0.35, shape=1)
+
+# Lines the player says on the way home (the words are in the game): boxes across the path.
+for name, x, standing in [("DialogueGoHome1", -400, F1_STAND), ("DialogueGoHome2", 300, F1_STAND),
+                          ("DialogueGoHome3", 1150, F1_STAND), ("DialogueMovingLift", 1150, F12_STAND),
+                          ("DialogueCupboard", 480, F12_STAND), ("DialogueJump", -600, F12_STAND)]:
+    trigger(name, 7, x, standing, 40, PLAYER_H)
+
+# The level's story runs from here; its trigger boxes become this object's children.
+obj("EventController", 4).transform(0, 0, 0).behaviour("Level1Event")
+
 # ---- Areas: the room the player is in picks its sound mix and light.
 def area(name, left, right, standing):
     obj(name, 17).transform((left + right) / 2, standing, 0, right - left, 200).body().box()
@@ -252,6 +398,7 @@ obj("Player", 3).transform(START_X, F12_STAND, Z_PLAYER, PLAYER_W, PLAYER_H).bod
     0.4, 1.0).sprite("player_idle.png", cols=30, delay=60.0, animate=True).player()
 obj("Dialogue", 15, "Player").transform(START_X, F12_STAND, 20).text(
     "...", pos=(-70, 78, 0), color=(0.92, 0.94, 1.0), scale=0.3, alpha=0.0)
+obj("KeyboardPromptE", 12, "Player").transform(START_X, F12_STAND, Z_PROMPT, *KEY).sprite("key_e.png", alpha=0.0)
 
 # ---- Fades and the opening.
 obj("FadeInAndOut", 12).transform(-1000, -2000, Z_FADE, 20000, 20000).sprite("black.png", "white.png", alpha=0.0)
@@ -269,5 +416,5 @@ for o in objects:
         put(cname, *fields)
     put("End", "")
 put("/Level1")
-open(sys.argv[1], "w").write("\n".join(out) + "\n")
+open(args[0], "w").write("\n".join(out) + "\n")
 print("%d objects" % len(objects))
