@@ -21,11 +21,12 @@ constexpr float doorsStayOpen = 4.0f;  // seconds before open doors close on an 
 constexpr float playerDepthIn = -2.0f; // the player's z in the cabin: behind the doors
 constexpr float stopTolerance = 0.01f; // pixels
 
-// Sprites that keep their colours while the world goes dark around the cabin.
+// Sprites that keep their colours while the world goes dark around the cabin. The closed doors stay
+// lit too: they cover the rider, and a darkened pair would leave the whole screen black for the ride.
 const char* const keptLit[] = {
-    "Liftinterior",        "PauseMenuHUD", "ResumeButtonHUD", "HowToPlayButtonHUD",
-    "QuitGameButtonHUD",   "HowToPlayHUD", "DividerHUD",      "YesButtonHUD",
-    "QuitConfirmationHUD", "NoButtonHUD",  "KeyboardPromptS",
+    "Liftinterior",      "LiftDoor",        "PauseMenuHUD", "ResumeButtonHUD", "HowToPlayButtonHUD",
+    "QuitGameButtonHUD", "HowToPlayHUD",    "DividerHUD",   "YesButtonHUD",    "QuitConfirmationHUD",
+    "NoButtonHUD",       "KeyboardPromptS",
 };
 
 bool KeptLit(const std::string& name) {

@@ -355,7 +355,9 @@ obj("LiftLobby1", 4).transform(LIFT_X, (F1_TOP + f1_ceiling_under) / 2, Z_LOBBY,
 # Floor 1's landing doors, shut while the car is away; the car's own doors and interior cover them.
 obj("LiftLandingDoor1", 4).transform(LIFT_X, F1_TOP + DOOR_H / 2, Z_LIFT_INSIDE - 1, DOOR_W, DOOR_H).sprite(
     "lift_door_close_lit.png", cols=45, u=44, count=0)
-obj("LiftCallPanel1", 4).transform(CALL_X, F1_TOP + 81, Z_PROP, CALL_W, CALL_H).sprite("lift_call_panel.png")
+# Floor 1's call button brings the doors open while the car waits there, for the ride back up.
+obj("LiftCallPanel1", 14).transform(CALL_X, F1_TOP + 81, Z_PROP, CALL_W, CALL_H).sprite(
+    "lift_call_panel.png").body().box(3.2, 4.3, interactable=True, add=True).behaviour("Lift")
 
 # The stairs: standing in the stairwell doorway on floor 12 for a second takes the player down to
 # the one on floor 1; using that one takes them back up (to 1.6 widths left of the entry).
@@ -364,6 +366,10 @@ obj("WrapEntry", 11).transform(CORRIDOR_RIGHT - WRAP_W / 2, F12_STAND, 0, WRAP_W
     "WrapPos")
 obj("WrapExit", 11).transform(CORRIDOR_RIGHT - WRAP_W / 2, F1_STAND, 0, WRAP_W, PLAYER_H).body().box(
     interactable=True, add=True).behaviour("WrapPos")
+
+# A caption the player reads at the stairwell door.
+obj("StairsNotice", 4).transform(CORRIDOR_RIGHT - 160, F12_STAND, 0, 80, PLAYER_H).body().box().text(
+    "Twelve floors of stairs. The lift would be quicker.")
 
 # Rain water standing on the void deck where the wind drives it in: slows the player down.
 flood_x = 700.0

@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/Random.h"
+#include "gameplay/DoorLock.h"
+#include "gameplay/GameFlags.h"
+#include "graphics/Sprite.h"
+#include "graphics/TextSprite.h"
+#include "objects/GameObject.h"
+#include "objects/Transform.h"
+#include "physics/BoxCollider.h"
+#include "physics/Rigidbody.h"
+#include "scenes/Level.h"
+#include "scenes/SceneSystem.h"
+#include "tests/support/GameHarness.h"
+
+using namespace Framework;
+
+namespace {
+
+const int Left = Key::Letter('A');
+const int Right = Key::Letter('D');
+const int Use = Key::Letter('E');
+
+// Level 1 played with the keys alone, as a person would: the bedroom light, the living-room light
+// and its keys, the padlocked front gate, the lift down, the flooded deck, the stairs up and down,
+// the lift back up; golden frames at the places where the house answers.
+class LevelOneHouseRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!DisplayAvailable()) GTEST_SKIP() << "no display";
+        GameOptions options;
+        // A small window: the software rasteriser's time goes by the pixel.
+        options.width = 960;
+        options.height = 540;
+        game = std::make_unique<GameHarness>(options);
+        ASSERT_TRUE(game->IsRunning());
+        SeedRandom(2024);
+        sceneSystem->StartAtLevel(1);
+        game->RunFrame();
+        ASSERT_EQ(game->Scene(), SceneLevel);
+        player = FindObjectByName("Player");
+        ASSERT_TRUE(player);
+        game->Press(Key::Escape);
+        ASSERT_TRUE(game->RunUntil([&] { return Level().fadeInDone; }, 400));
+    }
+
+    ::Level& Level() const { return static_cast<::Level&>(*sceneSystem->GetCurrentScene()); }
+    vec3 At() const { return player->GetComponent<Transform>()->position; }
+    std::string Said() const { return FindComponent<TextSprite>("Dialogue")->GetText(); }
+    bool Ghosted(const char* name) const { return FindComponent<BoxCollider>(name)->ghosted; }
+
+    // Walks (holding the key, running when it is far) until the player's x passes `x`; false if it
+    // never does.
+    bool WalkTo(float x, int frames = 1500) {
+        const int key = x > At().x ? Right : Left;
+        const bool far = std::abs(x - At().x) > 400.0f;
+        game->Hold(key);
+        if (far) {
+            game->RunFrames(2);
+            game->Press(Key::LeftShift);
+        }
+        const bool arrived = game->RunUntil([&] { return key == Right ? At().x >= x : At().x <= x; }, frames);
+        game->Release(key);
+        game->RunFrame();
+        return arrived;
+    }
+    void Tap(int key, int frames = 2) {
+        game->Press(key);
+        game->RunFrames(frames);
+    }
+    void HoldFor(int key, int frames) {
+        game->Hold(key);
+        game->RunFrames(frames);
+        game->Release(key);
+    }
+
+    std::unique_ptr<GameHarness> game;
+    GameObjectRef player;
+};
+
+TEST_F(LevelOneHouseRun, SwitchesKeysLockLiftWaterAndStairs) {
+    // The bedroom keeps the player in until its light is off, like a habit.
+    EXPECT_FALSE(WalkTo(-2900.0f, 400)) << "the bedroom door is shut while the light is on";
+    ASSERT_TRUE(WalkTo(-3060.0f));
+    Tap(Use, 10);
+    EXPECT_TRUE(GameFlags.lightsOff);
+    EXPECT_TRUE(Ghosted("BedroomDoorBlocker"));
+    EXPECT_TRUE(game->MatchesGolden("house_bedroom_dark"));
+    Tap(Use);
+    EXPECT_FALSE(GameFlags.lightsOff);
+    EXPECT_FALSE(Ghosted("BedroomDoorBlocker"));
+    Tap(Use);
+    EXPECT_TRUE(GameFlags.lightsOff);
+
+    // Through the door into the living room: its light shows the keys on the table.
+    ASSERT_TRUE(WalkTo(-2830.0f));
+    auto keys = FindComponent<Sprite>("HouseKeys");
+    EXPECT_FLOAT_EQ(keys->transparency, 0.0f);
+    Tap(Use);
+    EXPECT_FLOAT_EQ(keys->transparency, 1.0f);
+    ASSERT_TRUE(WalkTo(-2005.0f));
+    Tap(Use);
+    EXPECT_TRUE(GameFlags.hasHouseKeys);
+    EXPECT_EQ(Said(), "Got the keys.");
+
+    // The front gate's padlock: four turns left bring the dial to 180 and Space opens it. The
+    // keys that turn the dial must not walk or jump the player.
+    EXPECT_FALSE(WalkTo(-1700.0f, 200)) << "the gate is shut";
+    const vec3 atGate = At();
+    Tap(Use);
+    ASSERT_TRUE(FindComponent<DoorLock>("DoorPadLock")->active);
+    ASSERT_TRUE(GameFlags.inputLocked);
+    for (int i = 0; i < 4; ++i) Tap(Left);
+    EXPECT_FLOAT_EQ(At().x, atGate.x);
+    EXPECT_TRUE(game->MatchesGolden("house_padlock"));
+    Tap(Key::Space, 30);
+    EXPECT_FLOAT_EQ(At().y, atGate.y) << "Space opened the lock, it did not jump";
+    EXPECT_TRUE(GameFlags.doorUnlocked);
+    EXPECT_FALSE(GameFlags.inputLocked);
+    EXPECT_TRUE(Ghosted("EventBoundaryDoor"));
+
+    // Along the corridor to the lift: call it, step in, ride down in the dark, step out.
+    ASSERT_TRUE(WalkTo(1530.0f));
+    Tap(Use, 90);
+    EXPECT_TRUE(GameFlags.liftDoorsOpen);
+    ASSERT_TRUE(WalkTo(1615.0f));
+    HoldFor(Key::Letter('W'), 2);
+    ASSERT_TRUE(GameFlags.playerInLift);
+    EXPECT_TRUE(GameFlags.inputLocked);
+    game->RunFrames(300);
+    EXPECT_LT(At().y, -576.0f) << "the lift is on its way down";
+    EXPECT_TRUE(game->MatchesGolden("house_lift_ride"));
+    ASSERT_TRUE(game->RunUntil([] { return GameFlags.liftDoorsOpen; }, 900));
+    HoldFor(Key::Letter('S'), 2);
+    EXPECT_FALSE(GameFlags.playerInLift);
+    game->RunFrames(60);
+    EXPECT_NEAR(At().y, -2111.0f, 1.0f);
+
+    // The flooded stretch of the void deck slows the walk to 45 units a second.
+    ASSERT_TRUE(WalkTo(850.0f));
+    game->Hold(Left);
+    game->RunFrames(3);
+    EXPECT_TRUE(GameFlags.inWater);
+    EXPECT_FLOAT_EQ(player->GetComponent<Rigidbody>()->velocity.x, -45.0f);
+    EXPECT_TRUE(game->MatchesGolden("house_flooded_deck"));
+    game->Release(Left);
+    ASSERT_TRUE(WalkTo(1000.0f));
+    game->Hold(Right);
+    game->RunFrames(3);
+    EXPECT_FALSE(GameFlags.inWater);
+    EXPECT_FLOAT_EQ(player->GetComponent<Rigidbody>()->velocity.x, 60.0f);
+    game->Release(Right);
+
+    // The stairs: up from floor 1 by using the stairwell door, down again by standing in the one
+    // on floor 12 for a second. The notice by the door is read on the way.
+    ASSERT_TRUE(WalkTo(1760.0f));
+    Tap(Use, 120);
+    EXPECT_NEAR(At().y, -576.0f, 1.0f);
+    EXPECT_LT(At().x, 1700.0f) << "set down left of the stairwell door";
+    EXPECT_EQ(Said(), "Twelve floors of stairs. The lift would be quicker.");
+    ASSERT_TRUE(WalkTo(1765.0f));
+    game->RunFrames(150);
+    EXPECT_NEAR(At().y, -2111.0f, 1.0f);
+    ASSERT_TRUE(game->RunUntil([] { return !GameFlags.inputLocked && !GameFlags.wrapInProgress; }, 200));
+
+    // And the lift back up from floor 1's call button.
+    ASSERT_TRUE(WalkTo(1530.0f));
+    Tap(Use, 90);
+    ASSERT_TRUE(GameFlags.liftDoorsOpen);
+    ASSERT_TRUE(WalkTo(1615.0f));
+    HoldFor(Key::Letter('W'), 2);
+    ASSERT_TRUE(GameFlags.playerInLift);
+    ASSERT_TRUE(game->RunUntil([] { return GameFlags.liftDoorsOpen; }, 1200));
+    HoldFor(Key::Letter('S'), 2);
+    game->RunFrames(60);
+    EXPECT_NEAR(At().y, -576.0f, 1.0f);
+    EXPECT_FALSE(GameFlags.inputLocked);
+}
+
+} // namespace
