@@ -222,7 +222,9 @@ desk_top = F12_TOP + 140
 obj("DeskTop", 0).transform(bed_left + 1080, desk_top - 6, 0, 180, 12).body().box()
 
 # Where the player can hide when something comes down the corridor.
-obj("Cupboard", 2).transform(300, F12_TOP + 85, Z_PROP, 110, 170).sprite("prop_cupboard_unlit.png").body().box(
+# In front of the player: hiding inside it takes them out of sight, and it is the last box the
+# player touches there, which decides that they stand at the cupboard.
+obj("Cupboard", 2).transform(300, F12_TOP + 85, Z_PLAYER + 1, 110, 170).sprite("prop_cupboard_unlit.png").body().box(
     0.8, 1.0, interactable=True, add=True)
 
 

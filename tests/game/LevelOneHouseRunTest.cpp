@@ -5,6 +5,7 @@
 #include "engine/Random.h"
 #include "gameplay/DoorLock.h"
 #include "gameplay/GameFlags.h"
+#include "gameplay/Player.h"
 #include "graphics/Sprite.h"
 #include "graphics/TextSprite.h"
 #include "objects/GameObject.h"
@@ -25,7 +26,7 @@ const int Use = Key::Letter('E');
 
 // Level 1 played with the keys alone, as a person would: the bedroom light, the living-room light
 // and its keys, the padlocked front gate, the lift down, the flooded deck, the stairs up and down,
-// the lift back up; golden frames at the places where the house answers.
+// the lift back up and the cupboard; golden frames at the places where the house answers.
 class LevelOneHouseRun : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -177,6 +178,22 @@ TEST_F(LevelOneHouseRun, SwitchesKeysLockLiftWaterAndStairs) {
     game->RunFrames(60);
     EXPECT_NEAR(At().y, -576.0f, 1.0f);
     EXPECT_FALSE(GameFlags.inputLocked);
+
+    // The cupboard hides the player only once the story has let the creature loose; these are the
+    // marks its second phase leaves.
+    GameFlags.phaseTwoFlag = GameFlags.blackoutStarted = GameFlags.creatureActive = true;
+    GameFlags.cupboardHideReady = true;
+    ASSERT_TRUE(WalkTo(300.0f));
+    Tap(Use, 30);
+    EXPECT_TRUE(GameFlags.isHiding);
+    EXPECT_EQ(GameFlags.playerState, PlayerHide);
+    EXPECT_TRUE(game->MatchesGolden("house_hiding"));
+    Tap(Use, 60);
+    EXPECT_FALSE(GameFlags.isHiding);
+    game->Hold(Right);
+    game->RunFrames(30);
+    game->Release(Right);
+    EXPECT_GT(At().x, 300.0f) << "out of the cupboard and walking again";
 }
 
 } // namespace
