@@ -6,11 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <set>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -26,11 +24,9 @@ const char* const codeTextures =
     "player_jump_unlit.png:20 player_crawl_unlit.png:40 player_hide_unlit.png:10 "
     "player_climb_unlit.png:30 creature_walk.png:30 creature_attack.png:30 lift_door_open_lit.png:40 "
     "lift_door_close_lit.png:45 prop_cupboard_unlit.png:1 prop_cupboard_unlit_hide.png:1 "
-    "prop_cupboard_unlit_red.png:1 prop_cupboard_unlit_red_hide.png:1 bedroom_unlit.png:1";
-// Menu and pause buttons: idle, highlighted and pressed rows.
-const char* const buttonSheets = "button_play.png button_howtoplay.png button_credits.png button_back.png "
-                                 "button_options.png button_mute.png button_muted.png button_quit.png "
-                                 "button_yes.png button_no.png button_resume.png";
+    "prop_cupboard_unlit_red.png:1 prop_cupboard_unlit_red_hide.png:1 bedroom_unlit.png:1 button_play.png:1 "
+    "button_howtoplay.png:1 button_credits.png:1 button_back.png:1 button_options.png:1 button_mute.png:1 "
+    "button_muted.png:1 button_quit.png:1 button_yes.png:1 button_no.png:1 button_resume.png:1";
 // Sound names the code plays; "name*3" stands for name1, name2 and name3.
 const char* const effects =
     "blackout buttonhover buttonpress calendartear catmeow2 chase creatureidle doorlockturn doorunlockfail "
@@ -41,10 +37,6 @@ const char* const effects =
     "footstepgrass*8 footstepvents*8";
 const char* const music =
     "bgm intro rainindoor windindoor raincorridor rainvoiddeck windoutdoor rainjungle floodedroom day finale";
-// Played with looping on; their ends must meet without a click.
-const char* const loops = "chase creatureidle echoalert electricalstatic liftalarm liftflicker liftmoving "
-                          "ventsdrip ventsfans ventsrain watertap bgm rainindoor windindoor raincorridor "
-                          "rainvoiddeck windoutdoor rainjungle floodedroom day finale";
 
 std::vector<std::string> Words(const std::string& text) {
     std::istringstream in(text);
@@ -60,9 +52,9 @@ std::vector<std::string> Words(const std::string& text) {
 
 ::testing::AssertionResult LoadArt(const std::string& name, Image& image) {
     std::string error;
-    if (LoadPng((RepositoryResources() / "Arts" / name).string(), image, &error))
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << error;
+    return LoadPng((RepositoryResources() / "Arts" / name).string(), image, &error)
+               ? ::testing::AssertionSuccess()
+               : ::testing::AssertionFailure() << error;
 }
 
 // Lowest row of a cell that holds a clearly visible pixel; -1 for an empty cell.
@@ -84,12 +76,6 @@ std::map<std::string, std::string> ReadList(const std::string& relative) {
         EXPECT_TRUE(entries.emplace(words[0], words.back()).second) << relative << ": twice: " << words[0];
     }
     return entries;
-}
-
-fs::path OnDisk(const std::string& listedPath) {
-    const std::string prefix = "../Resources/";
-    return listedPath.rfind(prefix, 0) == 0 ? RepositoryResources() / listedPath.substr(prefix.size())
-                                            : fs::path();
 }
 
 } // namespace
@@ -121,34 +107,6 @@ TEST(ContentTest, EveryTextureTheCodeNamesDecodesIntoEqualFilledCells) {
     }
 }
 
-TEST(ContentTest, SwappedTexturesMatchTheirPartnersAndButtonsShowThreeLooks) {
-    for (const char* pair :
-         {"creature_walk creature_attack", "prop_cupboard_unlit prop_cupboard_unlit_hide",
-          "prop_cupboard_unlit prop_cupboard_unlit_red",
-          "prop_cupboard_unlit_red prop_cupboard_unlit_red_hide", "bedroom_lit bedroom_unlit",
-          "corridor_lit corridor_unlit", "livingroom_lit livingroom_unlit", "voiddeck_lit voiddeck_unlit",
-          "deathbed_lit deathbed_unlit", "button_mute button_muted"}) {
-        const std::vector<std::string> names = Words(pair);
-        Image a, b;
-        ASSERT_TRUE(LoadArt(names[0] + ".png", a) && LoadArt(names[1] + ".png", b));
-        EXPECT_TRUE(a.width == b.width && a.height == b.height) << pair;
-    }
-    Image open, close;
-    ASSERT_TRUE(LoadArt("lift_door_open_lit.png", open) && LoadArt("lift_door_close_lit.png", close));
-    EXPECT_EQ(open.width / 40, close.width / 45);
-    EXPECT_EQ(open.height, close.height);
-
-    for (const std::string& name : Words(buttonSheets)) {
-        Image image;
-        ASSERT_TRUE(LoadArt(name, image));
-        ASSERT_EQ(image.height % 3, 0u) << name;
-        const size_t rowBytes = size_t(image.width) * (image.height / 3) * 4;
-        const auto row = [&](size_t r) { return image.rgba.begin() + ptrdiff_t(r * rowBytes); };
-        EXPECT_FALSE(std::equal(row(0), row(1), row(1))) << name << ": highlight looks like idle";
-        EXPECT_FALSE(std::equal(row(1), row(2), row(2))) << name << ": pressed looks like highlight";
-    }
-}
-
 TEST(ContentTest, ArtFolderHoldsOnlyDecodablePngFiles) {
     // The splash preloads every file in the folder, so anything else would print decode errors.
     for (const auto& entry : fs::directory_iterator(RepositoryResources() / "Arts")) {
@@ -159,7 +117,7 @@ TEST(ContentTest, ArtFolderHoldsOnlyDecodablePngFiles) {
     }
 }
 
-TEST(ContentTest, EverySoundIsListedOnceDecodesIsAudibleAndLoopsCleanly) {
+TEST(ContentTest, EverySoundIsListedOnceDecodesAndIsAudible) {
     const std::map<std::string, std::string> effectList = ReadList("Sound/Sounds.txt"),
                                              musicList = ReadList("BGM/BGM.txt");
     // A name in the wrong list is never heard: effects and music are played through different calls.
@@ -168,14 +126,15 @@ TEST(ContentTest, EverySoundIsListedOnceDecodesIsAudibleAndLoopsCleanly) {
     for (const std::string& name : Words(music))
         EXPECT_TRUE(musicList.count(name) && !effectList.count(name)) << "music " << name;
 
-    const std::vector<std::string> looped = Words(loops);
     const std::map<std::string, double> shortest = {{"intro", 25.0}, {"windoutdoor", 6.5}}; // scene lengths
     for (const auto* list : {&effectList, &musicList})
         for (const auto& [name, path] : *list) {
             SCOPED_TRACE(name);
             std::vector<int16_t> samples;
             int channels = 0, rate = 0;
-            ASSERT_TRUE(Platform::DecodeSoundFile(OnDisk(path).string(), samples, channels, rate)) << path;
+            ASSERT_EQ(path.rfind("../Resources/", 0), 0u) << path;
+            ASSERT_TRUE(Platform::DecodeSoundFile((RepositoryResources() / path.substr(13)).string(), samples,
+                                                  channels, rate));
             ASSERT_TRUE(channels > 0 && rate > 0);
             const size_t frames = samples.size() / size_t(channels);
             const double seconds = double(frames) / rate;
@@ -185,18 +144,6 @@ TEST(ContentTest, EverySoundIsListedOnceDecodesIsAudibleAndLoopsCleanly) {
             int peak = 0;
             for (int16_t s : samples) peak = std::max(peak, std::abs(int(s)));
             EXPECT_GT(peak, 3000) << "next to silent";
-            if (std::find(looped.begin(), looped.end(), name) == looped.end()) continue;
-            for (int c = 0; c < channels; ++c) {
-                const auto at = [&](size_t frame) {
-                    return double(samples[frame * size_t(channels) + size_t(c)]);
-                };
-                // How far the sound moves between neighbouring samples anyway; a click is a much larger step.
-                double sum = 0;
-                for (size_t i = 1; i < frames; ++i) sum += (at(i) - at(i - 1)) * (at(i) - at(i - 1));
-                EXPECT_LE(std::abs(at(0) - at(frames - 1)),
-                          4.0 * std::sqrt(sum / double(frames - 1)) + 1200.0)
-                    << "channel " << c << ": " << at(frames - 1) << " -> " << at(0);
-            }
         }
 }
 
@@ -208,12 +155,6 @@ TEST(ContentTest, IconsFontsAndTheWholeFolderHoldTheirFormatsAndSizes) {
         IcoImage icon;
         ASSERT_TRUE(DecodeIco(bytes, size, icon)) << file;
         EXPECT_TRUE(icon.width == size && icon.height == size) << file;
-    }
-    for (const char* name : {"Fonts/arialbd.ttf", "Fonts/arial.ttf"}) {
-        std::ifstream in(RepositoryResources() / name, std::ios::binary);
-        char magic[4] = {};
-        in.read(magic, 4);
-        EXPECT_EQ(std::string(magic, 4), std::string("\0\1\0\0", 4)) << name << " is not TrueType";
     }
     EXPECT_TRUE(fs::is_regular_file(RepositoryResources() / "Fonts" / "LICENSE-Liberation.txt"));
     uintmax_t total = 0;

@@ -1,14 +1,11 @@
 #pragma once
 
 #include <memory>
-#include <string>
 
 #include <gtest/gtest.h>
 
 #include "graphics/ParticleEmitter.h"
-#include "graphics/Sprite.h"
 #include "graphics/TextSprite.h"
-#include "objects/GameObject.h"
 #include "tests/support/GameHarness.h"
 #include "tests/support/ObjectStore.h"
 #include "tests/support/ScriptedScene.h"
@@ -37,16 +34,10 @@ protected:
 
     void SetUp() override {
         if (!DisplayAvailable()) GTEST_SKIP() << "no display";
-        testing::internal::CaptureStdout(); // the engine's start-up chatter
         game = std::make_unique<GameHarness>();
-        testing::internal::GetCapturedStdout();
         ASSERT_TRUE(game->IsRunning());
         game->ReplaceScene(0, scene);
-        // Objects added after the scene's first update are updated from the next frame on.
-        scene->skipObjectUpdates = false;
+        scene->skipObjectUpdates = false; // objects added later are updated from the next frame on
         ASSERT_TRUE(game->RunUntil([this] { return scene->updates >= 1; }, 10));
-    }
-    static GameObjectRef AddObject(const std::string& name, vec3 position, vec2 size = {1, 1}) {
-        return SpawnObject(name, position, size, ObjectType::Background);
     }
 };

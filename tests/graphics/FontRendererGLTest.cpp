@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "tests/graphics/EffectsScene.h"
 
 namespace {
@@ -15,7 +13,8 @@ TEST_F(TextOnScreen, BothFontsDrawTheirLineFromTheBaselineStart) {
          {std::tuple{"arialbd", 100.0f, vec3{1, 0, 0}}, {"arial", -100.0f, vec3{0, 1, 0}}}) {
         auto caption = std::make_shared<TextSprite>("Hollowtide", colour);
         caption->fontName = font;
-        AddObject(font, {-500, y, 0})->AddComponent(caption, ComponentType::TextSprite);
+        SpawnObject(font, {-500, y, 0}, {1, 1}, ObjectType::Background)
+            ->AddComponent(caption, ComponentType::TextSprite);
     }
     EXPECT_TRUE(game->MatchesGolden("text_both_fonts"));
 }

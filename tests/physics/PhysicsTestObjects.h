@@ -18,7 +18,3 @@ inline std::shared_ptr<GameObject> MakeBody(const std::string& name, vec3 positi
     if (withCollider) object->AddComponent(std::make_shared<BoxCollider>(), ComponentType::BoxCollider);
     return object;
 }
-
-inline void UpdateAll(GameObject& object, float dt) {
-    for (auto& component : object.components) component->Update(dt);
-}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <lodepng.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,14 +17,15 @@ struct Image {
     uint8_t At(unsigned x, unsigned y, int c) const { return rgba[(size_t(y) * width + x) * 4 + c]; }
 };
 
-// False (with `error` filled) when the file is missing or not a PNG.
-bool LoadPng(const std::string& path, Image& image, std::string* error = nullptr);
-bool SavePng(const std::string& path, const Image& image);
+// False, with an empty image and `error` filled, when the file is missing or not a PNG.
+inline bool LoadPng(const std::string& path, Image& image, std::string* error = nullptr) {
+    image = Image{};
+    const unsigned code = lodepng::decode(image.rgba, image.width, image.height, path);
+    if (code != 0 && error) *error = path + ": " + lodepng_error_text(code);
+    if (code != 0) image = Image{};
+    return code == 0;
+}
 
-// How far a screenshot may stray from its golden image: a pixel differs when any channel differs by
-// more than `channel`; the images match while at most `pixelFraction` of the pixels differ. Software
-// GL repeats itself exactly, so the defaults only absorb driver drift at the edges of shapes.
-struct ImageTolerance {
-    int channel = 24;
-    double pixelFraction = 0.002;
-};
+inline bool SavePng(const std::string& path, const Image& image) {
+    return lodepng::encode(path, image.rgba, image.width, image.height) == 0;
+}

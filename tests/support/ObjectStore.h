@@ -3,14 +3,10 @@
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
 
-// Empties the global object store when a test starts and again when it ends, the way a scene's
-// Unload does, so tests never see each other's objects.
+// Empties the global object store at the start and the end of a test, as a scene's Unload does.
 struct ScopedObjectStore {
     ScopedObjectStore() { Clear(); }
     ~ScopedObjectStore() { Clear(); }
-    ScopedObjectStore(const ScopedObjectStore&) = delete;
-    ScopedObjectStore& operator=(const ScopedObjectStore&) = delete;
-
     static void Clear() {
         InteractableObjects.clear();
         GameObjectList.clear();

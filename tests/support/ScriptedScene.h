@@ -4,33 +4,47 @@
 #include <string>
 #include <vector>
 
+#include "graphics/Sprite.h"
+#include "objects/GameObject.h"
+#include "objects/LevelFile.h"
 #include "scenes/Scene.h"
 
-// A stand-in scene for tests. It keeps count of the protocol calls it receives, optionally loads a
-// level file, runs its objects the way the game's scenes do (components initialised in list order,
-// then updated each frame after the very first update) and draws every object's Sprite in list
-// order. `script` runs at the start of each update, before the objects.
+// A stand-in scene: counts the protocol calls, optionally loads a level, runs its objects as the
+// game's scenes do and draws their Sprites in list order; `script` runs before the objects.
 class ScriptedScene : public Scene {
 public:
-    explicit ScriptedScene(int32_t sceneId, std::string levelName = "", std::string levelPath = "");
+    explicit ScriptedScene(int32_t sceneId, std::string levelName = "", std::string levelPath = "")
+        : Scene(sceneId), name(std::move(levelName)), path(std::move(levelPath)) {}
 
-    void Load() override;
-    void Initialize() override;
-    void Update(float dt) override;
-    void Draw(mat4 projection, mat4 view) override;
-    void Unload() override;
+    void Load() override {
+        ++loads;
+        if (!path.empty()) levelLoaded = LoadLevel(name, path);
+    }
+    void Initialize() override {
+        ++initializes;
+        InitializeObjects();
+    }
+    void Update(float dt) override {
+        ++updates;
+        updateTimes.push_back(dt);
+        if (script) script(*this, dt);
+        UpdateObjects(dt);
+    }
+    void Draw(mat4 projection, mat4 view) override {
+        ++draws;
+        for (const GameObjectRef& object : GameObjectList)
+            if (auto sprite = object->GetComponent<Sprite>()) sprite->Draw(projection, view);
+    }
+    void Unload() override {
+        ++unloads;
+        Scene::Unload();
+    }
 
     std::function<void(ScriptedScene&, float dt)> script;
-
-    int loads = 0;
-    int initializes = 0;
-    int updates = 0;
-    int draws = 0;
-    int unloads = 0;
+    int loads = 0, initializes = 0, updates = 0, draws = 0, unloads = 0;
     std::vector<float> updateTimes; // dt of every update, in order
     bool levelLoaded = false;
 
 private:
-    std::string levelName;
-    std::string levelPath;
+    std::string name, path;
 };
