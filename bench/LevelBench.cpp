@@ -112,7 +112,7 @@ int main() {
         frameMs += ms;
         worstFrameMs = std::max(worstFrameMs, ms);
     }
-    game.ReleaseAll();
+    for (int key : {Key::Escape, Key::Letter('D'), Key::LeftShift, Key::Space}) game.Release(key);
 
     GameObjectRef player = FindObjectByName("Player");
     const float playerX = player ? player->GetComponent<Transform>()->position.x : 0.0f;

@@ -25,7 +25,7 @@ protected:
         world.AddFloor();
         world.AddPlayer();
         ASSERT_TRUE(world.Settle());
-        world.AddSounds(
+        PlayerWorld::RegisterSounds(
             {"switchon", "switchpull", "leverpull", "doorlockturn", "doorunlockfail", "doorunlocksuccess"});
         world.TakePlayed();
     }
@@ -216,89 +216,6 @@ TEST_F(InteractablesTest, LeverBringsTheNormalWorldBackOnlyInPhaseTwo) {
         EXPECT_EQ(deck->transparency, phaseTwo ? 0.0f : 1.0f);
         EXPECT_EQ(caption->text, phaseTwo ? "Everything is back to normal." : "Default");
         EXPECT_EQ(Played(), phaseTwo ? Names{"leverpull"} : Names{});
-    }
-}
-
-TEST_F(InteractablesTest, PromptLeavesThePlayerPulsesNeverBelowHalfAndComesBack) {
-    std::vector<std::shared_ptr<Sprite>> caps;
-    for (const char* name : {"KeyboardPromptE", "KeyboardPromptA", "KeyboardPromptD", "KeyboardPromptSPACE",
-                             "KeyboardPromptW"}) {
-        caps.push_back(Place(name, ObjectType::HUD, 3000)->GetComponent<Sprite>());
-        caps.back()->transparency = 0;
-    }
-    GameObjectRef interact = FindObjectByName("KeyboardPromptE");
-    interact->SetParent("Player");
-    Attach<KeyboardPrompt>(world.Add("Prompts", ObjectType::HUD, {}, {1, 1}));
-    auto alphas = [&] {
-        std::vector<float> values;
-        for (const auto& cap : caps) values.push_back(cap->transparency);
-        return values;
-    };
-
-    // The player stands at a usable switch: the prompt goes 96 units above it.
-    Place("Switch", ObjectType::LightSwitch, 10)->GetComponent<BoxCollider>()->interactable = true;
-    world.Frames(2);
-    EXPECT_TRUE(GameFlags.promptRequested);
-    EXPECT_EQ(interact->parentName, "none");
-    EXPECT_FLOAT_EQ(interact->GetComponent<Transform>()->position.x, 10);
-    EXPECT_FLOAT_EQ(interact->GetComponent<Transform>()->position.y, PlayerWorld::standingY + 96);
-    float lowest = 1, highest = 0;
-    for (int frame = 0; frame < 400; ++frame) {
-        world.Frame(frame % 50 == 0 ? 0.4f : PlayerWorld::frame);
-        lowest = std::min(lowest, caps[0]->transparency);
-        highest = std::max(highest, caps[0]->transparency);
-    }
-    EXPECT_EQ(lowest, 0.5f) << "never below half once shown";
-    EXPECT_EQ(highest, 1.0f);
-
-    GameFlags.lockPromptVisible = true; // the lock's keys replace the interaction prompt
-    world.Frame();
-    EXPECT_EQ(interact->parentName, "Player");
-    EXPECT_EQ(alphas(), (std::vector<float>{0, 1, 1, 1, 0}));
-    GameFlags.lockPromptVisible = false;
-    GameFlags.liftUpPromptVisible = true;
-    world.Frame();
-    EXPECT_EQ(alphas(), (std::vector<float>{0, 0, 0, 0, 1}));
-}
-
-TEST(InteractablesLevelFile, RecordsAreTheNameLineAndATruncatedRecordIsRefused) {
-    Sandbox box;
-    ScopedObjectStore store;
-    const std::string text = "Switches\n\n"
-                             "Darken\n7\nnone\nTriggerEvent\nEnd\n\n"
-                             "Switch\n8\nBedroom\nLightSwitch\nEnd\n\n"
-                             "DoorPadLock\n10\nnone\nDoorLock\nEnd\n\n"
-                             "Prompts\n12\nnone\nKeyboardPrompt\nEnd\n\n"
-                             "/Switches\n";
-    const std::filesystem::path path = box.root() / "Switches.txt";
-    auto load = [&](const std::string& bytes) {
-        store.Clear();
-        std::ofstream(path, std::ios::binary) << bytes;
-        testing::internal::CaptureStdout();
-        const bool complete = LoadLevel("Switches", path.string());
-        return std::make_pair(complete, testing::internal::GetCapturedStdout());
-    };
-
-    ASSERT_EQ(load(text), std::make_pair(true, std::string()));
-    ASSERT_EQ(GameObjectList.size(), 5u); // and the default camera, dropped before saving
-    EXPECT_TRUE(ComponentOf<TriggerBase>(GameObjectList[0]) && ComponentOf<LightSwitch>(GameObjectList[1]) &&
-                ComponentOf<DoorLock>(GameObjectList[2]) && ComponentOf<KeyboardPrompt>(GameObjectList[3]));
-    GameObjectList.pop_back();
-    ASSERT_TRUE(SaveLevel("Switches", path.string()));
-    std::stringstream saved;
-    saved << std::ifstream(path, std::ios::binary).rdbuf();
-    EXPECT_EQ(saved.str(), text);
-
-    const size_t cut = text.find("LightSwitch");
-    const std::pair<std::string, const char*> broken[] = {
-        {text.substr(0, cut + 12), "object 'Switch': file ends before 'End'"},
-        {text.substr(0, cut + 11),
-         "object 'Switch': component 'LightSwitch' has a missing or malformed field"},
-        {text.substr(0, cut + 12) + "1\nEnd\n\n/Switches\n", "object 'Switch': unknown component '1'"},
-    };
-    for (const auto& [bytes, report] : broken) {
-        EXPECT_EQ(load(bytes), std::make_pair(false, "Switches.txt: " + std::string(report) + "\n"));
-        EXPECT_TRUE(FindObjectByName("Darken") && !FindObjectByName("Switch")) << report;
     }
 }
 

@@ -94,27 +94,6 @@ TEST_F(PlayerTest, JumpRisesAndComesBackWithoutASecondJumpInTheAir) {
     EXPECT_TRUE(Played(world.TakePlayed(), "footstepconcrete")) << "landing step";
 }
 
-TEST_F(PlayerTest, InWaterSpeedsDropAndJumpOnlyUsesUpThePress) {
-    GameFlags.inWater = true;
-    world.Hold(Right);
-    world.Frames(3);
-    EXPECT_FLOAT_EQ(world.Body().velocity.x, 45.0f);
-    EXPECT_FLOAT_EQ(world.Sheet().animationDelay, 45.0f); // 60 slowed by a quarter, once
-    world.Frames(3);
-    EXPECT_FLOAT_EQ(world.Sheet().animationDelay, 45.0f);
-
-    world.Hold(Key::Space);
-    const float before = world.Position().x;
-    world.Frame();
-    EXPECT_FALSE(world.Body().isJumping);
-    EXPECT_FLOAT_EQ(world.Body().acceleration.y, 0.0f);
-    world.Release(Key::Space);
-    world.Tap(Key::LeftShift);
-    world.Frames(2);
-    EXPECT_FLOAT_EQ(world.Body().velocity.x, 150.0f);
-    EXPECT_GT(world.Position().x, before);
-}
-
 TEST_F(PlayerTest, WallStopsThePlayerJustShortAndPositionStopsChanging) {
     world.AddSolid("Wall", ObjectType::Boundary, 100, 140, -700, 0);
     world.Hold(Right);
@@ -129,36 +108,6 @@ TEST_F(PlayerTest, WallStopsThePlayerJustShortAndPositionStopsChanging) {
     GameObjectList.back()->GetComponent<BoxCollider>()->ghosted = true;
     world.Frames(120);
     EXPECT_GT(world.Position().x, 140.0f);
-}
-
-TEST_F(PlayerTest, GhostedFloorUnderThePlayerDropsThem) {
-    world.AddFloor(-3000, 3000, PlayerWorld::floorTop - 300);
-    GameObjectList.front()->GetComponent<BoxCollider>()->ghosted = true;
-    world.Frame();
-    EXPECT_EQ(world.Get<Player>().groundId, -1);
-    ASSERT_TRUE(world.Settle());
-    EXPECT_FLOAT_EQ(world.Position().y, PlayerWorld::standingY - 300.0f);
-}
-
-TEST_F(PlayerTest, LockedInputHoldsThePlayerStillAndHidingShowsTheHideSheet) {
-    GameFlags.inputLocked = true;
-    world.Hold(Right);
-    world.Frames(30);
-    EXPECT_FLOAT_EQ(world.Body().velocity.x, 0.0f);
-    EXPECT_EQ(GameFlags.playerState, PlayerIdle);
-
-    GameFlags.isHiding = true;
-    world.Frame();
-    EXPECT_EQ(GameFlags.playerState, PlayerHide);
-    EXPECT_EQ(world.Sheet().textureName, "player_hide.png");
-    EXPECT_EQ(world.Sheet().numColumns, 10);
-
-    // Hiding without a lock still keeps the player in place.
-    GameFlags.inputLocked = false;
-    const float x = world.Position().x;
-    world.Frames(30);
-    EXPECT_FLOAT_EQ(world.Position().x, x);
-    EXPECT_EQ(GameFlags.playerState, PlayerHide);
 }
 
 struct SheetCase {
@@ -284,43 +233,6 @@ TEST_F(PlayerTest, ThunderNeverBeforeTenSecondsThenIndoorsOrOutdoorsByArea) {
     world.Get<Player>().thunderTimer = 30.0f;
     world.Frame();
     EXPECT_TRUE(thunder().empty());
-}
-
-// The death fade: black over a second, the player and camera to the death bed, then back once the
-// room there sets its light.
-TEST_F(PlayerTest, DeathFadesToBlackRespawnsAtTheDeathBedAndFadesBackInZoneSeven) {
-    GameObjectRef fade = world.Add("FadeInAndOut", ObjectType::HUD, vec3{0, 0, 50}, vec2{100, 100});
-    fade->AddComponent(std::make_shared<Sprite>(), ComponentType::Sprite);
-    fade->GetComponent<Sprite>()->transparency = 0.0f;
-    world.Add("DeathSpawnPos", ObjectType::Background, vec3{500, -3700, 0}, vec2{1, 1});
-    GameObjectRef camera = world.Add("Camera", ObjectType::Camera, vec3{0, -576, 0}, vec2{2, 2});
-    world.Get<::Sprite>().flipX = true;
-
-    GameFlags.playerDying = true;
-    world.Frames(30);
-    EXPECT_TRUE(GameFlags.inputLocked);
-    EXPECT_NEAR(fade->GetComponent<Sprite>()->transparency, 0.5f, 0.02f);
-    EXPECT_NE(GameFlags.currentArea, 8);
-    world.Frames(31);
-    EXPECT_FLOAT_EQ(fade->GetComponent<Sprite>()->transparency, 1.0f);
-    EXPECT_FLOAT_EQ(world.Position().x, 500.0f);
-    EXPECT_FLOAT_EQ(world.Position().y, -3700.0f);
-    EXPECT_FLOAT_EQ(camera->GetComponent<Transform>().get()->position.x, 500.0f);
-    EXPECT_FLOAT_EQ(GameFlags.cameraTargetY, -3665.0f);
-    EXPECT_EQ(GameFlags.currentArea, 8);
-    EXPECT_FALSE(world.Sheet().flipX);
-
-    // Without the death bed's light the screen stays black.
-    world.Frames(120);
-    EXPECT_TRUE(GameFlags.playerDying);
-    GameFlags.lightingZone = 7;
-    world.Frames(59);
-    EXPECT_TRUE(GameFlags.playerDying);
-    world.Frames(2);
-    EXPECT_FALSE(GameFlags.playerDying);
-    EXPECT_FALSE(GameFlags.inputLocked);
-    EXPECT_FLOAT_EQ(fade->GetComponent<Sprite>()->transparency, 0.0f);
-    EXPECT_TRUE(world.Body().useGravity);
 }
 
 TEST_F(PlayerTest, DeathWithoutFadeSpawnOrCameraSkipsOnlyWhatIsMissing) {

@@ -54,11 +54,6 @@ public:
         GameFlags.Reset();
     }
 
-    // More sound names for TakePlayed to see (the store is emptied again on destruction).
-    void AddSounds(std::initializer_list<const char*> names) {
-        for (const char* name : names) Framework::audioSystem->soundChannels[name];
-    }
-
     PlayerWorld(const PlayerWorld&) = delete;
     PlayerWorld& operator=(const PlayerWorld&) = delete;
 

@@ -141,92 +141,6 @@ TEST(Transitions, MissingDestinationCancelsTheWrapWithoutMovingOrDarkening) {
     }
 }
 
-TEST(Transitions, LiftRidesDownAndBackUpWithTheWorldDarkenedAndInputLocked) {
-    Stage stage;
-    PlayerWorld& world = stage.world;
-    PlayerWorld::RegisterSounds({"liftmoving", "liftdooropen", "liftdoorclose"});
-    auto scenery = [&](const char* name, float y = 0) {
-        return world.Add(name, ObjectType::Background, {0, y, 0}, {200, 200});
-    };
-    auto sky = PlayerWorld::Attach<Sprite>(scenery("Sky"));
-    sky->colorTint = {0.1f, 0.11f, 0.15f};
-    auto interior = PlayerWorld::Attach<Sprite>(scenery("Liftinterior"));
-    auto mist = PlayerWorld::Attach<ParticleEmitter>(scenery("MistParticles"));
-    mist->playState = true;
-    scenery("LiftLowerLevel", standingY - drop);
-    auto door = PlayerWorld::Attach<Sprite>(scenery("LiftDoor"));
-    door->animationDelay = 60.0f;
-    door->framePeriod = 1.0f / 60.0f;
-    auto cabin = stage.Point<Lift>("Lift", ObjectType::Lift, 0, standingY, 200, 200);
-    auto upper = stage.Point<Lift>("LiftButton", ObjectType::LiftButton, 0, standingY, 60, 60);
-    auto lower = stage.Point<Lift>("LiftButton", ObjectType::LiftButton, 0, standingY - drop, 60, 60);
-    GameObjectRef lift = FindObjectByName("Lift");
-    auto cabinY = [&] { return lift->GetComponent<Transform>()->position.y; };
-    world.Frame();
-
-    GameFlags.liftCalled = true;
-    upper->Use();
-    EXPECT_TRUE(GameFlags.liftDoorsOpen && GameFlags.liftUpPromptVisible);
-    EXPECT_EQ(door->textureName, "lift_door_open_lit.png");
-    EXPECT_EQ(door->numColumns, 40);
-    world.Frames(234);
-    EXPECT_TRUE(GameFlags.liftDoorsOpen) << "open at 3.9 s";
-    world.Frames(12);
-    EXPECT_FALSE(GameFlags.liftDoorsOpen || GameFlags.liftUpPromptVisible) << "closed at 4.1 s";
-    EXPECT_EQ(door->textureName, "lift_door_close_lit.png");
-
-    for (const auto& [button, fromY, toY] :
-         {std::tuple{upper, standingY, standingY - drop}, std::tuple{lower, standingY - drop, standingY}}) {
-        world.Frames(120); // the doors finish closing; the player stands
-        world.TakePlayed();
-        GameFlags.liftCalled = true;
-        button->Use();
-        ASSERT_TRUE(GameFlags.liftDoorsOpen);
-        world.Frame();
-        cabin->Use();
-        ASSERT_TRUE(GameFlags.playerInLift);
-        EXPECT_EQ(cabin->targetStop, fromY == standingY ? 1 : 0) << "entered at its target stop";
-        EXPECT_EQ(world.player->GetParent(), lift);
-        EXPECT_EQ(world.Position().z, -2.0f);
-        EXPECT_EQ(sky->GetColorTint().x + sky->GetColorTint().y + sky->GetColorTint().z, 0.0f);
-        EXPECT_EQ(interior->GetColorTint().x, 1.0f);
-        EXPECT_FALSE(mist->playState);
-
-        // Keys do nothing in the cabin.
-        world.Hold(Key::Letter('A'));
-        world.Tap(Key::Space);
-        world.Frames(20);
-        world.Release(Key::Letter('A'));
-        EXPECT_FLOAT_EQ(world.Position().x, 0.0f);
-        EXPECT_NEAR(world.Position().y - cabinY(), 0.0f, 0.01f);
-
-        float lastY = cabinY();
-        int moving = 0;
-        stage.world.RunUntil([&] {
-            moving += cabinY() != lastY;
-            lastY = cabinY();
-            return GameFlags.liftDoorsOpen;
-        });
-        EXPECT_NEAR(moving * frame, drop / 160.0f, 2 * frame) << "160 pixels per second";
-        EXPECT_FLOAT_EQ(cabinY(), toY);
-        EXPECT_NEAR(world.Position().y, toY, 0.01f);
-        EXPECT_TRUE(GameFlags.liftDownPromptVisible);
-        const auto played = world.TakePlayed();
-        EXPECT_TRUE(
-            std::any_of(played.begin(), played.end(), [](auto& s) { return s.first == "liftmoving"; }));
-
-        cabin->Use();
-        EXPECT_FALSE(GameFlags.playerInLift || GameFlags.inputLocked || GameFlags.liftDownPromptVisible);
-        EXPECT_FALSE(world.player->GetParent());
-        EXPECT_EQ(world.Position().z, 0.0f);
-        EXPECT_FLOAT_EQ(sky->GetColorTint().z, 0.15f) << "each sprite gets its own tint back";
-        EXPECT_TRUE(mist->playState);
-        EXPECT_FLOAT_EQ(stage.camera->position.y, world.Position().y);
-        EXPECT_TRUE(world.Settle());
-        EXPECT_NEAR(world.Position().y, toY, 2.0f);
-    }
-}
-
 TEST(Transitions, EachWaterAreaWetsThePlayerOnlyInsideItself) {
     Stage stage;
     stage.Point<WaterDrag>("PoolA", ObjectType::WaterDrag, -500);
@@ -239,40 +153,6 @@ TEST(Transitions, EachWaterAreaWetsThePlayerOnlyInsideItself) {
         stage.world.Body().SetPosition(x, standingY, 0);
         stage.world.Frames(2);
         EXPECT_EQ(GameFlags.inWater, wet) << x;
-    }
-}
-
-TEST(Transitions, RecordsRoundTripThroughALevelFileAndTruncatedOnesAreRefused) {
-    Sandbox box;
-    ScopedObjectStore store;
-    const std::string names[] = {"WrapPos", "Lift", "WaterDrag"};
-    for (const std::string& name : names)
-        SpawnObject(name + "Holder")->AddComponent(CreateComponent(name), ComponentTypeByName().at(name));
-    const std::filesystem::path path = box.root() / "Records.txt";
-    ASSERT_TRUE(SaveLevel("Records", path.string()));
-    std::ostringstream saved;
-    saved << std::ifstream(path).rdbuf();
-    const std::string text = saved.str();
-
-    store.Clear();
-    testing::internal::CaptureStdout();
-    EXPECT_TRUE(LoadLevel("Records", path.string()));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-    for (const std::string& name : names) {
-        GameObjectRef object = FindObjectByName(name + "Holder");
-        ASSERT_TRUE(object && object->components.size() == 2) << name;
-        EXPECT_EQ(object->components[1]->GetTypeName(), name);
-        EXPECT_NE(text.find("\n" + name + "\nEnd\n"), std::string::npos) << "the name line only";
-    }
-    for (const std::string& name : names) {
-        // Cut right after the component's name: the record has no end.
-        store.Clear();
-        std::ofstream(path, std::ios::trunc)
-            << text.substr(0, text.find("\n" + name + "\n") + name.size() + 2);
-        testing::internal::CaptureStdout();
-        EXPECT_FALSE(LoadLevel("Records", path.string())) << name;
-        EXPECT_EQ(testing::internal::GetCapturedStdout(),
-                  "Records.txt: object '" + name + "Holder': file ends before 'End'\n");
     }
 }
 

@@ -181,34 +181,6 @@ TEST_F(LevelTest, HidingZoomsInWithAHeartbeatAndLeavingRestoresTheZoomAtOnce) {
     EXPECT_FLOAT_EQ(CameraTransform().scale.x, 2.0f);
 }
 
-TEST_F(LevelTest, CameraFollowsTheWalkAndTheSkyDriftsButNeitherMovesWhilePaused) {
-    Start();
-    SkipOpening();
-    const float skyBefore = PositionOf("BackgroundGroup").x;
-    world.Hold(Key::Letter('D'));
-    Frames(101);
-    EXPECT_FLOAT_EQ(CameraTransform().position.x, PositionOf("Player").x);
-    EXPECT_FLOAT_EQ(CameraTransform().position.y, GameFlags.cameraTargetY);
-    // Two frames to turn and start, then 0.72 units a frame while the player moves.
-    EXPECT_NEAR(PositionOf("BackgroundGroup").x - skyBefore, 0.72f * 99, 0.72f * 2);
-
-    const float sky = PositionOf("BackgroundGroup").x, x = PositionOf("Player").x;
-    Framework::sceneSystem->isPaused = true;
-    Frames(30);
-    EXPECT_FLOAT_EQ(PositionOf("BackgroundGroup").x, sky);
-    EXPECT_FLOAT_EQ(PositionOf("Player").x, x);
-    Framework::sceneSystem->isPaused = false;
-
-    GameFlags.playerInLift = true;
-    Frame();
-    EXPECT_FLOAT_EQ(CameraTransform().position.y, PositionOf("Player").y + 35.0f);
-    GameFlags.playerInLift = false;
-    GameFlags.creatureHold = true;
-    const float heldX = CameraTransform().position.x;
-    Frames(30);
-    EXPECT_FLOAT_EQ(CameraTransform().position.x, heldX);
-}
-
 TEST_F(LevelTest, WarpKeysMoveThePlayerBetweenTheFloorsOnlyWithCHeld) {
     Start();
     SkipOpening();

@@ -44,7 +44,7 @@ public:
         return done();
     }
     // Keys by the game's key index (Key::Enter, ...). Press holds the key for the next frame only;
-    // the same key pressed in two frames in a row reads as one press, as on a keyboard.
+    // each Press is latched as a press of its own, as a quick tap on a keyboard is.
     void Press(int key) {
         Hold(key);
         releaseAfterFrame.push_back(key);
