@@ -14,38 +14,6 @@ using namespace Framework;
 
 namespace {
 
-TEST(Harness, InjectedKeysAndFixedFramesDriveTheScenes) {
-    if (!DisplayAvailable()) GTEST_SKIP() << "no display";
-    GameHarness game;
-    ASSERT_TRUE(game.IsRunning());
-    auto splash = std::make_shared<ScriptedScene>(SceneSplash);
-    auto menu = std::make_shared<ScriptedScene>(SceneMenu);
-    int triggers = 0, framesDown = 0;
-    splash->script = [&](ScriptedScene&, float) {
-        if (inputSystem->IsKeyDown(Key::Space)) ++framesDown;
-        if (inputSystem->IsKeyTriggered(Key::Space)) ++triggers;
-        if (inputSystem->IsKeyTriggered(Key::Enter)) sceneSystem->nextScene = SceneMenu;
-    };
-    game.ReplaceScene(SceneSplash, splash);
-    game.ReplaceScene(SceneMenu, menu);
-
-    // A held key triggers once; released and pressed again it triggers again.
-    game.Hold(Key::Space);
-    game.RunFrames(10);
-    game.Release(Key::Space);
-    game.RunFrame();
-    game.Press(Key::Space);
-    game.RunFrames(5);
-    EXPECT_TRUE(framesDown == 11 && triggers == 2)
-        << framesDown << " frames down, " << triggers << " triggers";
-
-    game.Press(Key::Enter);
-    game.RunFrames(2);
-    EXPECT_EQ(game.Scene(), SceneMenu);
-    EXPECT_TRUE(menu->loads == 1 && splash->unloads == 1);
-    for (float dt : splash->updateTimes) EXPECT_FLOAT_EQ(dt, 1.0f / 60.0f);
-}
-
 TEST(Harness, QuitEndsTheRunAndTheNextHarnessStartsClean) {
     if (!DisplayAvailable()) GTEST_SKIP() << "no display";
     {

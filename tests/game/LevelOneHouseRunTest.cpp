@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "audio/AudioSystem.h"
 #include "engine/Random.h"
 #include "gameplay/DoorLock.h"
 #include "gameplay/GameFlags.h"
@@ -24,7 +25,8 @@ const int Left = Key::Letter('A');
 const int Right = Key::Letter('D');
 const int Use = Key::Letter('E');
 
-// Level 1 played with the keys alone, as a person would: the bedroom light, the living-room light
+// Level 1 played with the keys alone, as a person would: the opening and its skip, a jump onto the
+// bedroom desk, the bedroom light, the living-room light
 // and its keys, the padlocked front gate, the lift down, the flooded deck, the stairs up and down,
 // the lift back up and the cupboard; golden frames at the places where the house answers.
 class LevelOneHouseRun : public ::testing::Test {
@@ -43,8 +45,6 @@ protected:
         ASSERT_EQ(game->Scene(), SceneLevel);
         player = FindObjectByName("Player");
         ASSERT_TRUE(player);
-        game->Press(Key::Escape);
-        ASSERT_TRUE(game->RunUntil([&] { return Level().fadeInDone; }, 400));
     }
 
     ::Level& Level() const { return static_cast<::Level&>(*sceneSystem->GetCurrentScene()); }
@@ -81,7 +81,28 @@ protected:
     GameObjectRef player;
 };
 
-TEST_F(LevelOneHouseRun, SwitchesKeysLockLiftWaterAndStairs) {
+TEST_F(LevelOneHouseRun, OpeningSwitchesKeysLockLiftWaterStairsAndCupboard) {
+    // The opening: black, a flash of lightning and the first line; the player cannot move.
+    game->Hold(Right);
+    game->RunFrames(329);
+    game->Release(Right);
+    EXPECT_TRUE(GameFlags.inputLocked);
+    EXPECT_FLOAT_EQ(At().x, -3880.0f);
+    EXPECT_TRUE(game->MatchesGolden("level1_opening"));
+    // Escape skips to the fade from black, and the room appears.
+    game->Press(Key::Escape);
+    ASSERT_TRUE(game->RunUntil([&] { return Level().fadeInDone; }, 400));
+    EXPECT_TRUE(audioSystem->bgmChannels.at("intro").finished);
+    EXPECT_TRUE(game->MatchesGolden("level1_bedroom"));
+    // A run and a jump onto the desk: the camera keeps its height.
+    ASSERT_TRUE(WalkTo(-3120.0f));
+    Tap(Key::Space, 60);
+    EXPECT_FLOAT_EQ(At().y, -436.0f);
+    EXPECT_FLOAT_EQ(FindComponent<Transform>("Camera")->position.y, -576.0f);
+    EXPECT_TRUE(game->MatchesGolden("level1_on_desk"));
+    ASSERT_TRUE(WalkTo(-3260.0f)); // and off its far end, back to the floor
+    game->RunFrames(30);
+
     // The bedroom keeps the player in until its light is off, like a habit.
     EXPECT_FALSE(WalkTo(-2900.0f, 400)) << "the bedroom door is shut while the light is on";
     ASSERT_TRUE(WalkTo(-3060.0f));
@@ -124,6 +145,7 @@ TEST_F(LevelOneHouseRun, SwitchesKeysLockLiftWaterAndStairs) {
 
     // Along the corridor to the lift: call it, step in, ride down in the dark, step out.
     ASSERT_TRUE(WalkTo(1530.0f));
+    EXPECT_TRUE(game->MatchesGolden("level1_corridor"));
     Tap(Use, 90);
     EXPECT_TRUE(GameFlags.liftDoorsOpen);
     ASSERT_TRUE(WalkTo(1615.0f));

@@ -32,34 +32,6 @@ bool Played(const std::vector<std::pair<std::string, float>>& sounds, const std:
                        [&](const auto& sound) { return sound.first.rfind(prefix, 0) == 0; });
 }
 
-TEST_F(PlayerTest, RunToggleDoublesTheSpeedAndRunDisabledCapsOnlyRightMoves) {
-    world.Tap(Key::LeftShift);
-    EXPECT_FALSE(GameFlags.isRunning) << "standing still ends a run at once";
-    world.Hold(Right);
-    world.Frames(3);
-    world.Tap(Key::LeftShift);
-    EXPECT_TRUE(GameFlags.isRunning);
-    world.Frames(3);
-    EXPECT_FLOAT_EQ(world.Body().velocity.x, 200.0f);
-    EXPECT_EQ(world.Sheet().textureName, "player_run.png");
-    EXPECT_EQ(world.Sheet().numColumns, 20);
-
-    GameFlags.runDisabled = true;
-    world.Frame();
-    EXPECT_FLOAT_EQ(world.Body().velocity.x, 60.0f); // still "running", but capped
-    world.Release(Right);
-    world.Hold(Left);
-    world.Frames(3);
-    EXPECT_FLOAT_EQ(world.Body().velocity.x, -200.0f); // the cap is for right moves only
-
-    world.Tap(Key::LeftShift); // with runs disabled the toggle only ever clears
-    EXPECT_FALSE(GameFlags.isRunning);
-    world.Tap(Key::LeftShift);
-    EXPECT_FALSE(GameFlags.isRunning);
-    world.Frames(3);
-    EXPECT_FLOAT_EQ(world.Body().velocity.x, -60.0f);
-}
-
 TEST_F(PlayerTest, JumpRisesAndComesBackWithoutASecondJumpInTheAir) {
     world.Hold(Key::Space);
     world.Frame();

@@ -181,41 +181,4 @@ TEST_F(LevelTest, HidingZoomsInWithAHeartbeatAndLeavingRestoresTheZoomAtOnce) {
     EXPECT_FLOAT_EQ(CameraTransform().scale.x, 2.0f);
 }
 
-TEST_F(LevelTest, WarpKeysMoveThePlayerBetweenTheFloorsOnlyWithCHeld) {
-    Start();
-    SkipOpening();
-    auto warp = [&](char key) {
-        world.Hold(Key::Letter('C'));
-        world.Hold(Key::Letter(key));
-        Frame();
-        world.Release(Key::Letter(key));
-        world.Release(Key::Letter('C'));
-        Frame();
-    };
-    struct Landing {
-        char key;
-        int area;
-        float x, y; // where the player stands two seconds later
-    };
-    for (const Landing& landing : {Landing{'T', 3, -800.0f, -2111.0f}, Landing{'R', 2, 1000.0f, -576.0f},
-                                   Landing{'U', 2, -1000.0f, -576.0f}}) {
-        warp(landing.key);
-        EXPECT_EQ(GameFlags.currentArea, landing.area) << landing.key;
-        EXPECT_FLOAT_EQ(GameFlags.cameraTargetY, 35.0f + landing.y) << landing.key;
-        Frames(120);
-        EXPECT_FLOAT_EQ(PositionOf("Player").y, landing.y) << landing.key;
-        EXPECT_NEAR(PositionOf("Player").x, landing.x, 0.01f) << landing.key;
-    }
-    auto box = FindObjectByName("Player")->GetComponent<BoxCollider>();
-    warp('G');
-    EXPECT_TRUE(box->ghosted);
-    warp('G');
-    EXPECT_FALSE(box->ghosted);
-
-    world.Hold(Key::Letter('T'));
-    Frames(2);
-    world.Release(Key::Letter('T'));
-    EXPECT_EQ(GameFlags.currentArea, 2);
-}
-
 } // namespace

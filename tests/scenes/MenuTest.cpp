@@ -74,27 +74,6 @@ protected:
     float Alpha(const std::string& name) const { return SpriteNamed(name)->transparency; }
 };
 
-TEST_F(MenuTest, ShippedMenuKeepsTheOrderTheClosingStepsRelyOn) {
-    box.CopyResource("Level/Menu.txt");
-    menu.Load();
-    menu.Initialize();
-    const int32_t expectedMain[] = {Button::Play, Button::HowToPlay, Button::Credits, Button::Options,
-                                    Button::Quit};
-    ASSERT_EQ(menu.mainButtons.size(), 5u);
-    for (size_t i = 0; i < 5; ++i)
-        EXPECT_EQ(menu.mainButtons[i]->GetComponent<Button>()->buttonType, expectedMain[i]);
-    ASSERT_EQ(menu.quitButtons.size(), 2u);
-    EXPECT_EQ(menu.quitButtons[1]->name, "NoButtonHUD");
-    ASSERT_EQ(menu.optionButtons.size(), 2u);
-    EXPECT_EQ(menu.optionButtons[0]->name, "Mute");
-    EXPECT_EQ(menu.optionButtons[1]->name, "Back");
-    EXPECT_EQ(SpriteNamed("Mute")->altTextureName, "button_muted.png");
-    for (const char* name : {"Black", "HowToPlayHUD", "CreditsHUD", "QuitConfirmationHUD", "Camera"})
-        EXPECT_NE(FindObjectByName(name), nullptr) << name;
-    // The quit answers and the options start hidden: the menu never hides them itself.
-    for (const char* name : {"YesButtonHUD", "NoButtonHUD", "Mute"}) EXPECT_EQ(Alpha(name), 0.0f) << name;
-}
-
 TEST_F(MenuTest, ASingleQuitButtonIsNeverReadPastItsEnd) {
     Start({ButtonObject("PlayButton", Button::Play, 0, 100), ButtonObject("QuitButton", Button::Quit, 0, 0),
            ButtonObject("NoButtonHUD", Button::No, 0, -100), Hud("Black", 90)});
