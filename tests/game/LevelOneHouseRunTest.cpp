@@ -116,8 +116,10 @@ TEST_F(LevelOneHouseRun, OpeningSwitchesKeysLockLiftWaterStairsAndCupboard) {
     Tap(Use);
     EXPECT_TRUE(GameFlags.lightsOff);
 
-    // Through the door into the living room: its light shows the keys on the table.
+    // Through the door, where the bedroom goes dark for good, into the living room: its light shows
+    // the keys on the table.
     ASSERT_TRUE(WalkTo(-2830.0f));
+    EXPECT_EQ(FindComponent<Sprite>("Bedroom")->textureName, "bedroom_unlit.png");
     auto keys = FindComponent<Sprite>("HouseKeys");
     EXPECT_FLOAT_EQ(keys->transparency, 0.0f);
     Tap(Use);

@@ -39,11 +39,6 @@ protected:
         if (!parent.empty()) object->SetParent(parent);
         return object;
     }
-    template <class T> std::shared_ptr<T> Attach(const GameObjectRef& object) {
-        auto component = std::make_shared<T>();
-        object->AddComponent(component, component->GetType());
-        return component;
-    }
     Names Played() {
         Names names;
         for (const auto& sound : world.TakePlayed()) names.push_back(sound.first);
@@ -78,7 +73,7 @@ TEST_F(InteractablesTest, LockDialReadsOnlyTheRunningGameAndThePlayerNeitherWalk
         auto way = Place("EventBoundaryDoor", ObjectType::Boundary, 900)->GetComponent<BoxCollider>();
         GameObjectRef pad = Place("DoorPadLock", ObjectType::Lock, 0); // after the player: it reads last
         GameFlags.hasHouseKeys = true;
-        auto lock = Attach<DoorLock>(pad);
+        auto lock = PlayerWorld::Attach<DoorLock>(pad);
         EXPECT_FALSE(GameFlags.hasHouseKeys);
         EXPECT_EQ(keys->transparency, 0.0f) << "hidden until the living-room light";
         lock->active = c.active;
@@ -109,27 +104,6 @@ TEST_F(InteractablesTest, LockDialReadsOnlyTheRunningGameAndThePlayerNeitherWalk
     }
 }
 
-TEST_F(InteractablesTest, TriggerDarkensEveryBedroomSpriteOnlyOnce) {
-    GameObjectRef trigger = Place("Darken", ObjectType::TriggerEvent, 500);
-    Attach<TriggerBase>(trigger);
-    std::vector<std::shared_ptr<Sprite>> rooms;
-    for (const char* name : {"Bedroom", "BedroomLightningOverlay", "Kitchen"})
-        rooms.push_back(Place(name, ObjectType::Background, 2000)->GetComponent<Sprite>());
-    auto touchAt = [&](float x) {
-        trigger->GetComponent<Transform>()->SetPosition(x, PlayerWorld::standingY);
-        world.Frame();
-        Names names;
-        for (const auto& room : rooms) names.push_back(room->textureName);
-        return names;
-    };
-    for (const auto& room : rooms) room->textureName = "lit.png";
-    EXPECT_EQ(touchAt(500), (Names{"lit.png", "lit.png", "lit.png"}));
-    EXPECT_EQ(touchAt(0), (Names{"bedroom_unlit.png", "bedroom_unlit.png", "lit.png"}));
-    for (const auto& room : rooms) room->textureName = "lit.png";
-    touchAt(500);
-    EXPECT_EQ(touchAt(0), (Names{"lit.png", "lit.png", "lit.png"})) << "it fires once per level";
-}
-
 TEST_F(InteractablesTest, SwitchLightsItsRoomOnlyWhenUsedAndConsumesTheUseEveryTime) {
     // dark: the room sprite's alternative texture before switching on, and after it (then also
     // lightsOff); extra: what else the room does ("keys" shown, "blockers" ghosted, "lamps" lit,
@@ -155,7 +129,7 @@ TEST_F(InteractablesTest, SwitchLightsItsRoomOnlyWhenUsedAndConsumesTheUseEveryT
         GameFlags.currentLevel = c.level;
         GameFlags.hasHouseKeys = c.hasKeys;
         GameFlags.lightsOff = false;
-        auto dialogue = Attach<TextSprite>(Place("Dialogue", ObjectType::Dialogue, 3000));
+        auto dialogue = PlayerWorld::Attach<TextSprite>(Place("Dialogue", ObjectType::Dialogue, 3000));
         dialogue->text.clear();
         auto exit = Place("RoomToOutside", ObjectType::WrapPos, 3000)->GetComponent<BoxCollider>();
         auto room = Place(c.room, ObjectType::Background, 2000)->GetComponent<Sprite>();
@@ -167,9 +141,9 @@ TEST_F(InteractablesTest, SwitchLightsItsRoomOnlyWhenUsedAndConsumesTheUseEveryT
         lamp->GetComponent<Sprite>()->numColumns = 2;
         GameObjectRef at = Place("Switch", ObjectType::LightSwitch, 0, c.room);
         at->GetComponent<BoxCollider>()->interactable = true;
-        auto light = Attach<LightSwitch>(at);
-        auto same = Attach<LightSwitch>(Place("S2", ObjectType::LightSwitch, 2000, c.room));
-        auto other = Attach<LightSwitch>(Place("S3", ObjectType::LightSwitch, 2000));
+        auto light = PlayerWorld::Attach<LightSwitch>(at);
+        auto same = PlayerWorld::Attach<LightSwitch>(Place("S2", ObjectType::LightSwitch, 2000, c.room));
+        auto other = PlayerWorld::Attach<LightSwitch>(Place("S3", ObjectType::LightSwitch, 2000));
 
         light->FlipGroup();
         EXPECT_TRUE(light->isOn && same->isOn && !other->isOn) << "a room's switches flip together";
@@ -198,24 +172,6 @@ TEST_F(InteractablesTest, SwitchLightsItsRoomOnlyWhenUsedAndConsumesTheUseEveryT
         EXPECT_FALSE(blocker->ghosted);
         Played();
         GameObjectList.resize(base);
-    }
-}
-
-TEST_F(InteractablesTest, LeverBringsTheNormalWorldBackOnlyInPhaseTwo) {
-    auto deck = Place("VoidDeckAlternate", ObjectType::Background, 3000)->GetComponent<Sprite>();
-    auto caption = Attach<TextSprite>(Place("DialogueInit", ObjectType::Dialogue, 3000));
-    Place("Level1Event", ObjectType::Background, 3000);
-    auto lever =
-        Attach<LightSwitch>(Place("Event013CreatureSpawn(Left)", ObjectType::TriggerEvent, 0, "Level1Event"));
-    world.Frame(); // the lever senses the player
-    for (bool phaseTwo : {false, true}) {
-        GameFlags.phaseTwoFlag = phaseTwo;
-        GameFlags.alternateWorld = GameFlags.lightSwitchUse = true;
-        lever->LeverStep();
-        EXPECT_EQ(GameFlags.alternateWorld && GameFlags.lightSwitchUse, !phaseTwo);
-        EXPECT_EQ(deck->transparency, phaseTwo ? 0.0f : 1.0f);
-        EXPECT_EQ(caption->text, phaseTwo ? "Everything is back to normal." : "Default");
-        EXPECT_EQ(Played(), phaseTwo ? Names{"leverpull"} : Names{});
     }
 }
 

@@ -46,42 +46,6 @@ struct Stage {
     std::shared_ptr<Transform> camera;
 };
 
-TEST(Transitions, TimedWrapsFadeOutMoveThePlayerAndFadeBackIn) {
-    // Wrap point, level, finale walk, destination, seconds the move comes just after.
-    const std::tuple<const char*, int, bool, const char*, float> cases[] = {
-        {"WrapEntry", 1, false, "WrapExit", 1.0f},
-        {"RoomToKitchen", 2, false, "KitchenToRoom", 1.0f},
-        {"RooftopToFinalEvent", 3, true, "FinalEventEnd", 4.4f},
-    };
-    for (const auto& [point, level, finaleWalk, destination, seconds] : cases) {
-        SCOPED_TRACE(point);
-        Stage stage;
-        GameFlags.currentLevel = level;
-        GameFlags.runDisabled = finaleWalk;
-        auto from = stage.Point<WrapPos>(point, ObjectType::WrapPos, 0);
-        stage.Point<WrapPos>(destination, ObjectType::WrapPos, 1500);
-        from->active = true;
-        GameFlags.inputLocked = true;
-
-        const int toMove = stage.world.RunUntil([&] { return stage.world.Position().x > 1000; });
-        EXPECT_NEAR(toMove * frame, seconds + frame / 2, frame);
-        EXPECT_FLOAT_EQ(stage.fade->transparency, 1.0f);
-        EXPECT_EQ(stage.fade->useAltTexture, finaleWalk) << "the finale walk fades to its own sheet";
-        EXPECT_FLOAT_EQ(stage.camera->position.x, 1500.0f);
-        EXPECT_FLOAT_EQ(GameFlags.cameraTargetY, standingY + 35.0f);
-
-        // Back in from the value reached, at one per second, until below 0.1.
-        const float reached = from->fadeTimer;
-        const int toClear = stage.world.RunUntil([&] { return !from->arrived; });
-        EXPECT_NEAR(toClear * frame, reached - 0.1f, 1.5f * frame);
-        EXPECT_EQ(stage.fade->transparency, 0.0f);
-        EXPECT_FALSE(stage.fade->useAltTexture);
-        EXPECT_FALSE(GameFlags.inputLocked || GameFlags.wrapInProgress);
-        EXPECT_TRUE(stage.world.Body().useGravity);
-        EXPECT_FLOAT_EQ(stage.world.Position().x, 1500.0f);
-    }
-}
-
 TEST(Transitions, SideWrapsMoveAtOnceAndOnlyWhenWalkingOutward) {
     Stage stage(-850);
     stage.Point<WrapPos>("WrapLeftSide", ObjectType::WrapPos, -1000, standingY, 200);
