@@ -243,3 +243,7 @@ float AudioSystem::GetSoundLength(const std::string& name) const {
 }
 
 } // namespace Framework
+
+void PlayEffect(const std::string& name) {
+    if (Framework::audioSystem) Framework::audioSystem->PlaySound(name, false);
+}

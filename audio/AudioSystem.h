@@ -85,3 +85,6 @@ private:
 extern std::shared_ptr<AudioSystem> audioSystem;
 
 } // namespace Framework
+
+// Plays the named effect once, not looped; nothing when the game has no audio system.
+void PlayEffect(const std::string& name);

@@ -19,10 +19,6 @@ namespace {
 
 constexpr float degreesToRadians = 3.14159265f / 180.0f;
 
-void Play(const char* name) {
-    if (Framework::audioSystem) Framework::audioSystem->PlaySound(name, false);
-}
-
 GameObjectRef HouseKeys() {
     for (const GameObjectRef& object : GameObjectList)
         if (object && object->type == ObjectType::Lock && object->name == "HouseKeys") return object;
@@ -74,13 +70,13 @@ void DoorLock::Turn(bool left) {
         transform->rotation = static_cast<float>(dialDegrees) * degreesToRadians;
         transform->upToDate = false;
     }
-    Play("doorlockturn");
+    PlayEffect("doorlockturn");
 }
 
 void DoorLock::TryOpen() {
     const int32_t angle = std::abs(dialDegrees);
     if (angle <= 175 || angle >= 185) {
-        Play("doorunlockfail");
+        PlayEffect("doorunlockfail");
         return;
     }
     for (const GameObjectRef& object : GameObjectList) {
@@ -94,7 +90,7 @@ void DoorLock::TryOpen() {
     GameFlags.inputLocked = false;
     GameFlags.doorUnlocked = true;
     GameFlags.lockPromptVisible = false;
-    Play("doorunlocksuccess");
+    PlayEffect("doorunlocksuccess");
 }
 
 void DoorLock::Inspector(int objectId) {

@@ -5,6 +5,7 @@
 #include "audio/AudioSystem.h"
 #include "gameplay/DoorLock.h"
 #include "gameplay/GameFlags.h"
+#include "gameplay/Weather.h"
 #include "gameplay/Lift.h"
 #include "gameplay/LightSwitch.h"
 #include "graphics/ParticleEmitter.h"
@@ -24,18 +25,6 @@ const EventControllerBase::EventTable levelOneEvents = {
     {"Event016Cat", 6},
     {"Event017FlipFloor11Overlay", 7},
 };
-
-void Play(const char* name) {
-    if (Framework::audioSystem) Framework::audioSystem->PlaySound(name, false);
-}
-
-void SetWeather(bool on) {
-    for (const char* name : {"MistParticles", "RainParticles"})
-        if (std::shared_ptr<ParticleEmitter> emitter = FindComponent<ParticleEmitter>(name)) {
-            emitter->playState = on;
-            if (!on) emitter->ResetEmitter();
-        }
-}
 
 } // namespace
 
@@ -87,7 +76,7 @@ void Level1Event::OnInteract(GameObject& object) {
             if (keys && keys->transparency == 1.0f) {
                 flags.hasHouseKeys = true;
                 keys->transparency = 0.0f;
-                Play("keypickup");
+                PlayEffect("keypickup");
                 Say("Got the keys.");
             }
         } else if (std::shared_ptr<DoorLock> lock = object.GetComponent<DoorLock>()) {
@@ -105,7 +94,7 @@ void Level1Event::OnInteract(GameObject& object) {
         if (!flags.alternateWorld && !flags.blackoutStarted)
             if (std::shared_ptr<Lift> lift = object.GetComponent<Lift>()) {
                 flags.liftCalled = true;
-                Play("liftbutton");
+                PlayEffect("liftbutton");
                 lift->Use();
                 if (std::shared_ptr<Sprite> hint = FindComponent<Sprite>("KeyboardPromptSHIFT"))
                     hint->transparency = 0.0f;

@@ -6,6 +6,7 @@
 
 #include "audio/AudioSystem.h"
 #include "gameplay/GameFlags.h"
+#include "gameplay/Weather.h"
 #include "gameplay/PlayerContact.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/Sprite.h"
@@ -33,20 +34,6 @@ bool KeptLit(const std::string& name) {
     for (const char* kept : keptLit)
         if (name == kept) return true;
     return false;
-}
-
-void PlaySound(const char* name) {
-    if (Framework::audioSystem) Framework::audioSystem->PlaySound(name, false);
-}
-
-// The weather of the void deck would show through the dark cabin; it stops for the ride.
-void PlayWeather(bool on) {
-    for (const char* name : {"MistParticles", "RainParticles"}) {
-        std::shared_ptr<ParticleEmitter> emitter = FindComponent<ParticleEmitter>(name);
-        if (!emitter) continue;
-        emitter->playState = on;
-        if (!on) emitter->ResetEmitter();
-    }
 }
 
 } // namespace
@@ -163,13 +150,13 @@ void Lift::SetDoorSheet(const char* textureName, int32_t columns) {
 
 void Lift::OpenDoors() {
     if (Framework::audioSystem) Framework::audioSystem->PauseSound("liftmoving");
-    PlaySound("liftdooropen");
+    PlayEffect("liftdooropen");
     SetDoorSheet("lift_door_open_lit.png", 40);
     GameFlags.liftDoorsOpen = true;
 }
 
 void Lift::CloseDoors() {
-    PlaySound("liftdoorclose");
+    PlayEffect("liftdoorclose");
     SetDoorSheet("lift_door_close_lit.png", 45);
     GameFlags.liftDoorsOpen = false;
 }
@@ -191,12 +178,12 @@ void Lift::Enter() {
     moveSoundPending = true;
     flags.liftUpPromptVisible = false;
     Darken();
-    PlayWeather(false);
+    SetWeather(false); // the deck's weather would show through the dark cabin
 }
 
 void Lift::Exit() {
     GameFlagBlock& flags = GameFlags;
-    PlayWeather(true);
+    SetWeather(true);
     GameObjectRef player = playerObject.lock();
     std::shared_ptr<Transform> place = ComponentOf<Transform>(player);
     if (player) player->RemoveParent();

@@ -20,10 +20,6 @@ bool StartsWith(const std::string& text, const char* prefix) {
     return text.rfind(prefix, 0) == 0;
 }
 
-void Play(const char* name) {
-    if (Framework::audioSystem) Framework::audioSystem->PlaySound(name, false);
-}
-
 void Say(const char* objectName, const char* line) {
     if (std::shared_ptr<TextSprite> text = FindComponent<TextSprite>(objectName)) text->SetText(line);
 }
@@ -112,7 +108,7 @@ void LightSwitch::Use(GameObject& room) {
         }
     }
     if (StartsWith(name, "FloodedKitchen")) Say("Dialogue", "That should do it. It should be gone now.");
-    Play(StartsWith(name, "HangingLamp") ? "switchpull" : "switchon");
+    PlayEffect(StartsWith(name, "HangingLamp") ? "switchpull" : "switchon");
 }
 
 void LightSwitch::KitchenHint(GameObject& room) {
@@ -141,7 +137,7 @@ void LightSwitch::LeverStep() {
     if (std::shared_ptr<Sprite> deck = FindComponent<Sprite>("VoidDeckAlternate")) deck->transparency = 0.0f;
     flags.lightSwitchUse = false;
     flags.alternateWorld = false;
-    Play("leverpull");
+    PlayEffect("leverpull");
     // The jungle rain is a music track, not an effect.
     if (Framework::audioSystem) Framework::audioSystem->StopBGM("rainjungle");
     Say("DialogueInit", "Everything is back to normal.");

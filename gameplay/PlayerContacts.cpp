@@ -5,6 +5,7 @@
 
 #include "gameplay/Areas.h"
 #include "gameplay/GameFlags.h"
+#include "gameplay/Weather.h"
 #include "gameplay/Lift.h"
 #include "gameplay/Player.h"
 #include "gameplay/WrapPos.h"
@@ -60,14 +61,6 @@ void ShowTexture(Sprite& sprite, const char* name) {
     if (sprite.textureName == name) return;
     sprite.textureName = name;
     sprite.textureChanged = true;
-}
-
-void StopWeather() {
-    for (const char* name : {"MistParticles", "RainParticles"})
-        if (std::shared_ptr<ParticleEmitter> emitter = FindComponent<ParticleEmitter>(name)) {
-            emitter->playState = false;
-            emitter->ResetEmitter();
-        }
 }
 
 } // namespace
@@ -255,6 +248,6 @@ void Player::CupboardLooks() {
         ShowTexture(*look, "prop_cupboard_unlit.png");
     } else if (flags.cupboardHideReady && flags.isHiding) {
         ShowTexture(*look, "prop_cupboard_unlit_hide.png");
-        StopWeather();
+        SetWeather(false);
     }
 }

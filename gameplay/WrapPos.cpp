@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "gameplay/GameFlags.h"
+#include "gameplay/Weather.h"
 #include "gameplay/PlayerContact.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/Sprite.h"
@@ -89,12 +90,6 @@ void SetAltTexture(Sprite* sprite, bool alternative) {
 
 void SetGravity(const GameObjectRef& player, bool on) {
     if (std::shared_ptr<Rigidbody> body = ComponentOf<Rigidbody>(player)) body->useGravity = on;
-}
-
-void PlayWeather(bool on) {
-    for (const char* name : {"MistParticles", "RainParticles"})
-        if (std::shared_ptr<ParticleEmitter> emitter = FindComponent<ParticleEmitter>(name))
-            emitter->playState = on;
 }
 
 } // namespace
@@ -225,7 +220,7 @@ void WrapPos::Complete(const GameObjectRef& destination) {
         if (GameFlags.respawnWrapTarget == "OutsideToRoom") GameFlags.respawnedOutside = true;
         break;
     case RouteRule::RespawnRestoresWeather:
-        if (GameFlags.currentArea == weatherArea) PlayWeather(true);
+        if (GameFlags.currentArea == weatherArea) SetWeather(true);
         if (std::shared_ptr<Sprite> fade = ComponentOf<Sprite>(fadeObject.lock()))
             fade->colorTint = GameFlags.ambientColour;
         break;

@@ -16,10 +16,6 @@ constexpr float frameStep = 1.0f / 60.0f;           // beats are counted in fram
 constexpr float restingZoom = 2.0f;
 constexpr float hidingZoom = 2.7f;
 
-void PlayBeat(const char* name) {
-    if (Framework::audioSystem) Framework::audioSystem->PlaySound(name, false);
-}
-
 } // namespace
 
 void LevelCamera::Start(std::shared_ptr<GameObject> cameraObject, std::shared_ptr<GameObject> playerObject) {
@@ -51,7 +47,7 @@ void LevelCamera::Heartbeat(bool hiding) {
     if (hiding) {
         heartbeatActive = true;
         if (heartbeatStage == 0) {
-            if (!heartbeatStageStarted) PlayBeat("heartbeat1");
+            if (!heartbeatStageStarted) PlayEffect("heartbeat1");
             heartbeatStageStarted = true;
             view->SetScale(view->scale.x - heartbeatScaleStep, view->scale.y - heartbeatScaleStep);
             heartbeatPhase -= frameStep;
@@ -60,7 +56,7 @@ void LevelCamera::Heartbeat(bool hiding) {
                 heartbeatStageStarted = false;
             }
         } else if (heartbeatStage == 1) {
-            if (!heartbeatStageStarted) PlayBeat("heartbeat2");
+            if (!heartbeatStageStarted) PlayEffect("heartbeat2");
             heartbeatStageStarted = true;
             view->SetScale(view->scale.x + heartbeatScaleStep, view->scale.y + heartbeatScaleStep);
             heartbeatPhase += frameStep;
