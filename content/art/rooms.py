@@ -156,10 +156,10 @@ def flat_front(x, p, number, seed):
     return s
 
 
-def corridor(lit, alternate=False):
+def corridor(lit, alternate=False, number="#12-21"):
     p = Paint(lit)
     s = []
-    s.append(flat_front(20, p, "#12-21", 3))
+    s.append(flat_front(20, p, number, 3))
     # open bay: low parapet, sky left clear for the background behind
     s.append(rect(600, 430, 600, FLOOR - 430, p("#a7a397")) + rect(600, 424, 600, 10, p("#c9c4b6")))
     for px in (600, 1180, 0):
@@ -182,6 +182,82 @@ def corridor(lit, alternate=False):
     if alternate:
         s.append(overgrowth(11))
     return ROOM_W, ROOM_H, "".join(s), common_defs(), PPU
+
+
+def jungle_leaf(x, y, angle, size, fill, extra=""):
+    """A broad pointed leaf with its midrib, growing from (x, y) toward `angle` degrees (0 = right)."""
+    return group('<path d="M 0 0 Q %.1f %.1f %.1f 0 Q %.1f %.1f 0 0 Z" fill="%s" stroke="#06120c" stroke-width="1"/>'
+                 % (size * 0.45, -size * 0.42, size, size * 0.45, size * 0.42, fill)
+                 + line(2, 0, size * 0.8, 0, "#0a1f14", 1.2), "translate(%.1f %.1f) rotate(%.1f)" % (x, y, angle), extra)
+
+
+def corridor_jungle(seed):
+    """The corridor on the other side, swallowed whole: thick vines off the slab, creepers up the gate
+    and pillars, moss on the walls, roots across the floor and a dim green-blue light with spores."""
+    rng = random.Random(seed)
+    greens = ("#123824", "#184630", "#0f2f20", "#1f5636")
+    s = [rect(0, 0, ROOM_W, ROOM_H, "#0a2a30", 'opacity="0.35"')]
+    # moss and damp in the wall's corners and along the skirting
+    for _ in range(40):
+        x = rng.uniform(0, ROOM_W)
+        y = rng.choice((rng.uniform(360, FLOOR), rng.uniform(50, 120)))
+        if x > 620 and y < 430:
+            continue  # the open bay stays open
+        s.append(ellipse(x, y, rng.uniform(30, 80), rng.uniform(10, 26), rng.choice(("#0f3322", "#143d28")),
+                         'opacity="%.2f" filter="url(#soft)"' % rng.uniform(0.5, 0.8)))
+    # creepers climbing the pillars and the gate
+    for x0 in (10, 130, 190, 250, 614, 1190):
+        pts, y = [(x0, FLOOR)], FLOOR
+        top = rng.uniform(60, 260)
+        while y > top:
+            y -= 22
+            pts.append((x0 + rng.uniform(-9, 9), y))
+        s.append(polyline(pts, "#0f2e1c", rng.uniform(4, 7)))
+        for k, (px, py) in enumerate(pts[1:]):
+            s.append(jungle_leaf(px, py, rng.choice((-150, -30)) + rng.uniform(-25, 25), rng.uniform(14, 24), rng.choice(greens)))
+    # thick vines hanging off the slab, bunched, some reaching the parapet
+    for _ in range(34):
+        x = rng.uniform(0, ROOM_W)
+        pts, y = [(x, 44)], 44
+        end = rng.uniform(140, 470)
+        sway = rng.uniform(-1, 1)
+        while y < end:
+            y += 20
+            pts.append((x + 14 * sway * (y - 44) / 200 + rng.uniform(-6, 6), y))
+        s.append(polyline(pts, "#0c2618", rng.uniform(4, 8)))
+        s.append(polyline(pts, "#1f4a30", 1.5, 0.6))
+        for px, py in pts[1::2]:
+            s.append(jungle_leaf(px, py, rng.uniform(20, 160), rng.uniform(16, 30), rng.choice(greens)))
+    # a tangle of growth along the slab's edge
+    for k in range(0, ROOM_W, 26):
+        s.append(jungle_leaf(k + rng.uniform(-8, 8), 48 + rng.uniform(-4, 4), rng.uniform(40, 140), rng.uniform(20, 34), rng.choice(greens)))
+    # roots across the floor and ferns at the foot of the walls and the parapet
+    for _ in range(12):
+        x = rng.uniform(0, ROOM_W)
+        way = rng.choice((-1, 1))
+        pts = [(x, FLOOR - 4)]
+        for k in range(5):
+            pts.append((pts[-1][0] + way * rng.uniform(30, 60), min(ROOM_H - 4, pts[-1][1] + rng.uniform(2, 12))))
+        s.append(polyline(pts, "#0d2116", rng.uniform(6, 10)) + polyline(pts, "#2b4a32", 1.5, 0.4))
+    for _ in range(30):
+        x, big = rng.uniform(0, ROOM_W), rng.uniform(0.6, 1.5)
+        for k in range(rng.randint(4, 8)):
+            s.append(jungle_leaf(x, FLOOR + 4, -90 + (k - 3) * 24 + rng.uniform(-12, 12), big * rng.uniform(22, 40), rng.choice(greens)))
+    # the light: a cold green-blue haze from the bay, darker toward the edges, spores drifting
+    s.append(ellipse(900, 300, 520, 300, "#3f8f86", 'opacity="0.10" filter="url(#huge)"'))
+    s.append(rect(0, 0, ROOM_W, ROOM_H, "url(#jungleEdge)"))
+    for _ in range(30):
+        s.append(circle(rng.uniform(0, ROOM_W), rng.uniform(60, FLOOR), rng.uniform(2, 4), rng.choice(("#b6ff9e", "#9ef0e0")),
+                        'opacity="%.2f" filter="url(#soft)"' % rng.uniform(0.4, 0.8)))
+    return "".join(s)
+
+
+def corridor_alternate_overlay():
+    """Floor 11's corridor as the other side has it: the same framing as corridor_lit.png, overgrown."""
+    w, h, body, defs, ppu = corridor(False, alternate=True, number="#11-21")
+    defs += ('<radialGradient id="jungleEdge" cx="0.55" cy="0.5" r="0.75"><stop offset="0.5" stop-color="#020806" stop-opacity="0"/>'
+             '<stop offset="1" stop-color="#020806" stop-opacity="0.55"/></radialGradient>')
+    return w, h, body + corridor_jungle(111), defs, ppu
 
 
 def skyline(w, h, seed):
@@ -267,6 +343,42 @@ def overgrowth(seed):
     return "".join(s)
 
 
+def voiddeck_foreground():
+    """What stands between the camera and the player on the void deck: pillars and railing posts in
+    silhouette at both sides, and slack cables hanging from the slab. Clear everywhere else."""
+    rng = random.Random(31)
+    dark = "#04060b"
+    defs = (linear_gradient("fgPillar", [(0, "#020309"), (0.75, "#070a12"), (1, "#111826")], 0, 0, 1, 0)
+            + linear_gradient("fgPillarR", [(0, "#111826"), (0.25, "#070a12"), (1, "#020309")], 0, 0, 1, 0)
+            + linear_gradient("fgFloor", [(0, dark, 0.0), (1, dark, 0.9)])
+            # blurred in sRGB: in linear light these near-blacks band into green-grey steps
+            + blur("fgSoft", 2).replace("<filter ", '<filter color-interpolation-filters="sRGB" '))
+    s = []
+    # a thick pillar at each side, cut by the frame, with a cold edge where the estate's light catches it
+    s.append(rect(-10, 0, 96, ROOM_H, "url(#fgPillar)") + rect(82, 0, 3, ROOM_H, "#5a6f93", 'opacity="0.35"'))
+    s.append(rect(1124, 0, 90, ROOM_H, "url(#fgPillarR)") + rect(1124, 0, 3, ROOM_H, "#5a6f93", 'opacity="0.3"'))
+    s.append(rect(86, 0, 1038, 22, dark))  # the slab's edge above
+    for x in (86, 1116):  # brackets under it
+        s.append(polygon([(x, 22), (x + 8, 22), (x + 8 if x < 600 else x, 60), (x if x < 600 else x + 8, 60)], dark))
+    # railing posts and a rail at both ends, the middle left open so the player stays in view
+    for x0, x1 in ((86, 330), (900, 1124)):
+        for x in range(int(x0) + 40, int(x1), 96):
+            s.append(rect(x, 470, 12, ROOM_H - 470, dark) + rect(x - 3, 464, 18, 10, dark, 'rx="2"'))
+            s.append(line(x + 11, 474, x + 11, ROOM_H, "#5a6f93", 1.2, 0.3))
+        s.append(rect(x0, 468, x1 - x0, 9, dark, 'rx="3"') + rect(x0, 520, x1 - x0, 5, dark))
+        s.append(line(x0, 468, x1, 468, "#5a6f93", 1.2, 0.35))
+    s.append(rect(0, 560, ROOM_W, 40, "url(#fgFloor)"))  # the deck's near edge falling off into the dark
+    # cables: slack runs between the slab's brackets, and two loose ends hanging down
+    for xa, xb, sag in ((86, 420, 70), (300, 760, 48), (700, 1124, 86), (86, 1124, 130)):
+        mid = (xa + xb) / 2
+        s.append('<path d="M %d 24 Q %.1f %.1f %d 24" fill="none" stroke="%s" stroke-width="%.1f"/>' % (xa, mid, 24 + sag * 2, xb, dark, rng.uniform(3, 5)))
+    for x, length in ((380, 150), (980, 210)):
+        pts = [(x, 22)] + [(x + 6 * ((k * 7) % 3 - 1), 22 + length * k / 5) for k in range(1, 6)]
+        s.append(polyline(pts, dark, 4) + rect(pts[-1][0] - 4, pts[-1][1], 8, 14, dark, 'rx="2"'))  # a dead lamp holder at the end
+    s.append(rect(30, 300, 46, 64, dark, 'rx="3"') + line(76, 302, 76, 362, "#5a6f93", 1, 0.3))  # a switch box on the left pillar
+    return ROOM_W, ROOM_H, group("".join(s), extra='filter="url(#fgSoft)"'), defs, PPU
+
+
 def grass_strip():
     """Foreground grass for the alternate void deck; the top is clear so the room shows."""
     w, h = ROOM_W, 140
@@ -319,6 +431,25 @@ def lift_interior():
     return w, h, s, defs
 
 
+def lift_static():
+    """The car's interior as the lift fails: the light browning out and the whole picture lost in a
+    haze of static, with rolling bands like a bad television picture."""
+    w, h, body, defs = lift_interior()
+    defs += ('<filter id="snow" x="0" y="0" width="100%%" height="100%%">'
+             '<feTurbulence type="fractalNoise" baseFrequency="0.9 0.35" numOctaves="2" seed="7" result="n"/>'
+             '<feColorMatrix type="matrix" values="0 0 0 0 0.8  0 0 0 0 0.82  0 0 0 0 0.86  0 0 0 4 -1.7"/></filter>')
+    rng = random.Random(12)
+    s = body
+    s += rect(0, 0, w, h, "#0b0e15", 'opacity="0.3"')  # the light browning out
+    s += rect(0, 0, w, h, "#ffffff", 'filter="url(#snow)" opacity="0.38"')
+    for _ in range(6):  # rolling bands
+        y = rng.uniform(0, h)
+        s += rect(0, y, w, rng.uniform(3, 14), rng.choice(("#e6ecf2", "#11151d")), 'opacity="%.2f"' % rng.uniform(0.15, 0.35))
+    for y in range(0, h, 3):  # scan lines
+        s += rect(0, y, w, 1, "#000000", 'opacity="0.12"')
+    return w, h, s, defs
+
+
 def lift_shaft():
     """The shaft the lift rides through: 1800 units from floor 12 down to floor 1."""
     w, h = 240, 1800
@@ -363,5 +494,8 @@ def images():
         "livingroom_unlit.png": lambda: livingroom(False),
         "lift_interior.png": lift_interior,
         "lift_shaft.png": lift_shaft,
+        "lift_static.png": lift_static,
+        "voiddeck_foreground.png": voiddeck_foreground,
+        "corridor_alternate_overlay.png": corridor_alternate_overlay,
         "bedroom_lightning.png": lightning_overlay,
     }
