@@ -8,6 +8,7 @@
 #include "gameplay/Weather.h"
 #include "gameplay/Lift.h"
 #include "gameplay/LightSwitch.h"
+#include "gameplay/WrapPos.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/Sprite.h"
 #include "graphics/TextSprite.h"
@@ -103,6 +104,9 @@ void Level1Event::OnInteract(GameObject& object) {
     case ObjectType::WrapPos:
         // The stairs lead back up while the way home is still open.
         if (object.name == "WrapExit" && !flags.phaseTwoFlag) flags.wrapReturn = true;
+        // The death bed's door takes the player back to where they were caught.
+        if (object.name == "DeathbedToXX")
+            if (std::shared_ptr<WrapPos> wrap = object.GetComponent<WrapPos>()) wrap->active = true;
         break;
     default:
         break;

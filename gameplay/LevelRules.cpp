@@ -19,6 +19,11 @@ struct RespawnRow {
 };
 
 const RespawnRow respawnRows[] = {
+    // Level 1 wakes the player in the corridor or out on the deck, whichever floor they were caught on.
+    {1, LightingZone::Bedroom, "DeathbedReturn12", false},
+    {1, LightingZone::Corridor, "DeathbedReturn12", false},
+    {1, LightingZone::VoidDeck, "DeathbedReturn1", false},
+    {1, LightingZone::Jungle, "DeathbedReturn1", false},
     {2, LightingZone::FloodedRooms, "LivingroomToFloor11", false},
     {2, LightingZone::Outside, "OutsideToRoom", false},
     {3, LightingZone::Outside, "RoofTopEnd", false},

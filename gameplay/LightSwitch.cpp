@@ -20,10 +20,6 @@ bool StartsWith(const std::string& text, const char* prefix) {
     return text.rfind(prefix, 0) == 0;
 }
 
-void Say(const char* objectName, const char* line) {
-    if (std::shared_ptr<TextSprite> text = FindComponent<TextSprite>(objectName)) text->SetText(line);
-}
-
 void ShowFrame(Sprite& sprite, int32_t column) {
     const int32_t columns = std::max(sprite.numColumns, 1);
     sprite.column = std::min(column, columns - 1);

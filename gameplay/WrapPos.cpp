@@ -44,6 +44,7 @@ struct WrapRoute {
 };
 
 const WrapRoute routes[] = {
+    {1, "DeathbedToXX", nullptr, RouteRule::None},
     {2, "RoomToKitchen", "KitchenToRoom", RouteRule::None},
     {2, "KitchenToRoom", "RoomToKitchen", RouteRule::None},
     {2, "LivingroomToFloor11", "Floor11ToLivingroom", RouteRule::None},

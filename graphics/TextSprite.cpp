@@ -69,3 +69,7 @@ bool TextSprite::Deserialize(Serializer& serializer) {
            serializer.ReadBool(repeatOnCollision) && serializer.ReadWord(key) &&
            serializer.ReadBool(onlyOnInteract);
 }
+
+void Say(const std::string& objectName, const std::string& line) {
+    if (std::shared_ptr<TextSprite> text = FindComponent<TextSprite>(objectName)) text->SetText(line);
+}

@@ -35,3 +35,7 @@ public:
     float alpha = 1.0f;
     float fadeTimer = 0.0f; // seconds since the text was last set
 };
+
+// Shows `line` on the text of the object named `objectName` ("Dialogue" is the player's own); nothing
+// when there is no such object or it has no text.
+void Say(const std::string& objectName, const std::string& line);

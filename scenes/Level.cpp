@@ -65,14 +65,7 @@ void Level::Initialize() {
     InitializeObjects();
 
     LookUpObjects();
-    if (std::shared_ptr<Transform> panel = ComponentOf<Transform>(pauseMenuHUD)) {
-        pauseMenuHomePosition = panel->position;
-        pauseMenuHomeScale = panel->scale;
-    }
-    SetTransparency(yesButtonHUD, 0.0f);
-    SetTransparency(noButtonHUD, 0.0f);
-    SetTransparency(quitConfirmationHUD, 0.0f);
-    SetTransparency(howToPlayHUD, 0.0f);
+    pauseMenu.Start();
     SetTransparency(black, 1.0f);
     if (std::shared_ptr<Transform> roof = ComponentOf<Transform>(rooftopBackground))
         rooftopBackgroundStart = roof->position;
@@ -86,18 +79,12 @@ void Level::Initialize() {
     } else if (std::shared_ptr<TextSprite> text = FindComponent<TextSprite>("DialogueInit")) {
         text->alpha = 0.0f;
     }
+    hints.Start();
+    if (rules) ambience.Start(rules->level);
 }
 
 void Level::LookUpObjects() {
     cameraObject = FindObjectByName("Camera");
-    pauseMenuHUD = FindObjectByName("PauseMenuHUD");
-    resumeButtonHUD = FindObjectByName("ResumeButtonHUD");
-    howToPlayButtonHUD = FindObjectByName("HowToPlayButtonHUD");
-    quitGameButtonHUD = FindObjectByName("QuitGameButtonHUD");
-    howToPlayHUD = FindObjectByName("HowToPlayHUD");
-    quitConfirmationHUD = FindObjectByName("QuitConfirmationHUD");
-    yesButtonHUD = FindObjectByName("YesButtonHUD");
-    noButtonHUD = FindObjectByName("NoButtonHUD");
     player = FindObjectByName("Player");
     fadeInAndOut = FindObjectByName("FadeInAndOut");
     black = FindObjectByName("Black");
@@ -108,12 +95,13 @@ void Level::LookUpObjects() {
 
 void Level::Update(float dt) {
     Framework::SceneSystem* scenes = Framework::sceneSystem.get();
-    const bool paused = scenes && scenes->isPaused;
     GameFlagBlock& flags = GameFlags;
     Framework::InputSystem* input = Framework::inputSystem.get();
 
     // While paused the player's movement flags are stale; scrolling on them would drift the sky.
-    if (!paused) ScrollBackground();
+    if (!(scenes && scenes->isPaused)) ScrollBackground();
+    // The menu runs on the real frame time: the game's own time stops while it is open.
+    if (fadeInDone) pauseMenu.Update(scenes ? scenes->frameDt : dt, cameraObject);
 
     if (firstFrame) {
         if (std::shared_ptr<Rigidbody> body = ComponentOf<Rigidbody>(player)) {
@@ -122,8 +110,9 @@ void Level::Update(float dt) {
         }
         firstFrame = false;
     }
-    if (paused) return;
+    if (scenes && scenes->isPaused) return;
 
+    hints.Update(dt, rules ? rules->level : 0);
     UpdateObjects(dt);
 
     if (rules && rules->hasOpening) {
@@ -138,8 +127,9 @@ void Level::Update(float dt) {
         RequestSceneChange(SceneLoading);
     }
 
-    camera.Update(dt, flags.isHiding && !flags.buildingCollapse);
+    camera.Update(dt, flags.isHiding && !flags.buildingCollapse, rules ? rules->level : 0);
     WarpKeys();
+    if (rules) ambience.Update(rules->level, dt);
 }
 
 void Level::ScrollBackground() {

@@ -4,8 +4,11 @@
 #include <memory>
 
 #include "objects/Math.h"
+#include "scenes/LevelAmbience.h"
 #include "scenes/LevelCamera.h"
+#include "scenes/LevelHints.h"
 #include "scenes/LevelOpening.h"
+#include "scenes/LevelPauseMenu.h"
 #include "scenes/Scene.h"
 
 class GameObject;
@@ -13,8 +16,8 @@ struct LevelRules;
 
 // The playable level. One object serves all three levels; GameFlags.currentLevel picks the file.
 // Around the gameplay components it runs the frame of a visit: the fade in from black (in level 1
-// the storm opening), the camera, the background parallax, the developer warp keys and the hand-over
-// to the next level.
+// the storm opening), the pause menu, the camera and its pans, the hints, the background parallax,
+// the sound of each room, the developer warp keys and the hand-over to the next level.
 class Level : public Scene {
 public:
     Level() : Scene(SceneLevel) {}
@@ -30,14 +33,6 @@ public:
 
     // Objects looked up once per visit; any of them may be missing.
     std::shared_ptr<GameObject> cameraObject;
-    std::shared_ptr<GameObject> pauseMenuHUD;
-    std::shared_ptr<GameObject> resumeButtonHUD;
-    std::shared_ptr<GameObject> howToPlayButtonHUD;
-    std::shared_ptr<GameObject> quitGameButtonHUD;
-    std::shared_ptr<GameObject> howToPlayHUD;
-    std::shared_ptr<GameObject> quitConfirmationHUD;
-    std::shared_ptr<GameObject> yesButtonHUD;
-    std::shared_ptr<GameObject> noButtonHUD;
     std::shared_ptr<GameObject> player;
     std::shared_ptr<GameObject> fadeInAndOut;
     std::shared_ptr<GameObject> black;
@@ -50,12 +45,13 @@ public:
 
     LevelOpening opening;
     LevelCamera camera;
+    LevelPauseMenu pauseMenu;
+    LevelAmbience ambience;
+    LevelHints hints;
     bool fadeInDone = false; // the fade from black (or the opening) has finished
     bool firstFrame = true;
     bool rooftopSwitched = false;
 
-    vec3 pauseMenuHomePosition;
-    vec3 pauseMenuHomeScale;
     vec3 rooftopBackgroundStart;
 
 private:

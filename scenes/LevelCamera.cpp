@@ -1,9 +1,11 @@
 #include "scenes/LevelCamera.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "audio/AudioSystem.h"
 #include "gameplay/GameFlags.h"
+#include "graphics/TextSprite.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
 
@@ -15,6 +17,60 @@ constexpr float heartbeatRestTime = 0.5f;           // seconds between beats
 constexpr float frameStep = 1.0f / 60.0f;           // beats are counted in frames, not seconds
 constexpr float restingZoom = 2.0f;
 constexpr float hidingZoom = 2.7f;
+constexpr float panSpeed = 500.0f;  // world units per second, out and back
+constexpr float panArrival = 10.0f; // within this distance the camera has arrived
+constexpr float panHoldTime = 2.0f; // seconds the camera looks before it comes back
+
+} // namespace
+
+// What the story asks the camera to look at. The pan starts when `request` is raised.
+struct CameraPan {
+    int32_t level;
+    bool GameFlagBlock::*request;
+    const char* target;             // object looked at
+    const char* line;               // said by the player on arrival; null for none
+    const char* cues[2];            // paused cues resumed on arrival
+    bool GameFlagBlock::*onArrival; // raised on arrival; the camera holds while it stays set
+    bool clearsRequest;             // the request is lowered once the camera is back
+    bool GameFlagBlock::*onReturn;  // raised once the camera is back
+};
+
+namespace {
+
+const CameraPan pans[] = {
+    // Level 1: the lift at the far end of the deck is being forced open from inside.
+    {1,
+     &GameFlagBlock::pursuitStarted,
+     "EventLiftBurstingOut",
+     nullptr,
+     {"ominousherald1", "liftdoorpryopen"},
+     &GameFlagBlock::liftBurstPending,
+     true,
+     nullptr},
+    {2, &GameFlagBlock::panToEnemy, "Echo", "That's a strange looking vase.", {}, nullptr, true, nullptr},
+    {2,
+     &GameFlagBlock::panToVent,
+     "OutsideToVent",
+     "I can escape through that vent.",
+     {},
+     nullptr,
+     true,
+     &GameFlagBlock::respawnedOutside},
+    {3, &GameFlagBlock::finaleMusic, "FinalCamPos", nullptr, {}, nullptr, false, nullptr},
+};
+static_assert(sizeof(pans) / sizeof(pans[0]) == sizeof(LevelCamera::panAsked) / sizeof(bool),
+              "one remembered request per pan");
+
+// Moves `view` toward (x, y) by at most `step`; true once within the arrival distance.
+bool MoveToward(Transform& view, float x, float y, float step) {
+    const float dx = x - view.position.x, dy = y - view.position.y;
+    const float distance = std::sqrt(dx * dx + dy * dy);
+    if (distance > step)
+        view.SetPosition(view.position.x + dx / distance * step, view.position.y + dy / distance * step);
+    else
+        view.SetPosition(x, y);
+    return distance - std::min(distance, step) <= panArrival;
+}
 
 } // namespace
 
@@ -26,6 +82,10 @@ void LevelCamera::Start(std::shared_ptr<GameObject> cameraObject, std::shared_pt
     heartbeatStage = 0;
     heartbeatStageStarted = false;
     heartbeatRest = 0.0f;
+    pan = nullptr;
+    panStage = 0;
+    panHold = 0.0f;
+    for (bool& asked : panAsked) asked = false;
 
     std::shared_ptr<Transform> view = ComponentOf<Transform>(camera);
     std::shared_ptr<Transform> body = ComponentOf<Transform>(player);
@@ -35,9 +95,58 @@ void LevelCamera::Start(std::shared_ptr<GameObject> cameraObject, std::shared_pt
     }
 }
 
-void LevelCamera::Update(float dt, bool hiding) {
+void LevelCamera::Update(float dt, bool hiding, int32_t level) {
     Heartbeat(hiding);
     FollowAndZoom(dt, hiding);
+    StartPans(level);
+    StepPan(dt);
+}
+
+void LevelCamera::StartPans(int32_t level) {
+    GameFlagBlock& flags = GameFlags;
+    for (size_t i = 0; i < sizeof(pans) / sizeof(pans[0]); ++i) {
+        const bool asked = pans[i].level == level && flags.*(pans[i].request);
+        if (asked && !panAsked[i] && !pan && FindObjectByName(pans[i].target)) {
+            pan = &pans[i];
+            panStage = 0;
+            panHold = 0.0f;
+        }
+        panAsked[i] = asked;
+    }
+}
+
+void LevelCamera::StepPan(float dt) {
+    std::shared_ptr<Transform> view = ComponentOf<Transform>(camera);
+    std::shared_ptr<Transform> target = pan ? FindComponent<Transform>(pan->target) : nullptr;
+    std::shared_ptr<Transform> body = ComponentOf<Transform>(player);
+    if (!pan) return;
+    if (!view || !target || !body) {
+        pan = nullptr;
+        return;
+    }
+    GameFlagBlock& flags = GameFlags;
+    flags.inputLocked = true;
+    const float step = panSpeed * dt;
+
+    if (panStage == 0) {
+        if (!MoveToward(*view, target->position.x, target->position.y, step)) return;
+        if (pan->line) Say("Dialogue", pan->line);
+        if (Framework::audioSystem)
+            for (const char* cue : pan->cues)
+                if (cue) Framework::audioSystem->ResumeSound(cue);
+        if (pan->onArrival) flags.*(pan->onArrival) = true;
+        panStage = 1;
+    } else if (panStage == 1) {
+        view->SetPosition(target->position.x, target->position.y);
+        panHold += dt;
+        const bool stillShowing = pan->onArrival && flags.*(pan->onArrival);
+        if (panHold >= panHoldTime && !stillShowing) panStage = 2;
+    } else if (MoveToward(*view, body->position.x, flags.cameraTargetY, step)) {
+        flags.inputLocked = false;
+        if (pan->clearsRequest) flags.*(pan->request) = false;
+        if (pan->onReturn) flags.*(pan->onReturn) = true;
+        pan = nullptr;
+    }
 }
 
 void LevelCamera::Heartbeat(bool hiding) {
@@ -91,7 +200,7 @@ void LevelCamera::FollowAndZoom(float dt, bool hiding) {
     if (!view) return;
     const GameFlagBlock& flags = GameFlags;
 
-    if (body) {
+    if (body && !pan) {
         if (flags.playerInLift)
             view->SetPosition(body->position.x, body->position.y + flags.cameraHeightOffset);
         else if (!flags.creatureHold)

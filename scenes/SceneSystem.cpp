@@ -90,6 +90,7 @@ void SceneSystem::Update(float dt) {
         // A request for an id with no scene behind it is dropped: the current scene keeps running.
         if (scenes.find(nextScene) == scenes.end()) nextScene = currentScene;
         if (scene && currentScene == nextScene) {
+            frameDt = dt;
             scene->Update(isPaused ? 0.0f : dt);
             SortByDrawDepth(GameObjectList);
             RenderFrame();

@@ -24,6 +24,7 @@ public:
     int32_t nextScene = SceneNone;
     int32_t previousScene = SceneNone;
     bool isPaused = false; // the current scene still updates (with dt 0), sorts and draws
+    float frameDt = 0.0f;  // this frame's real time in seconds, also while paused (for pause menus)
 
     // Quit: nextScene becomes 6 and the current scene unloads.
     void HandleMessage(const SystemMessage& message) override;

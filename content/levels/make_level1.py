@@ -257,6 +257,11 @@ obj("DeathbedSlab", 4).transform(0, DB_ROOM_Y - ROOM_H / 2 - 200, Z_SLAB, 2400, 
 for name, x in [("DeathbedWallLeft", -ROOM_W / 2 - 20), ("DeathbedWallRight", ROOM_W / 2 + 20)]:
     obj(name, 9).transform(x, DB_TOP + 300, 0, 40, 600).body().box()
 obj("DeathSpawnPos", 4).transform(-200, DB_STAND, 0)
+# Its door leads back to the floor the player was caught on.
+obj("DeathbedToXX", 11).transform(ROOM_W / 2 - 120, DB_STAND, 0, 60, PLAYER_H).body().box(
+    interactable=True, add=True).behaviour("WrapPos")
+obj("DeathbedReturn12", 4).transform(-300, F12_STAND, 0)
+obj("DeathbedReturn1", 4).transform(1300, F1_STAND, 0)
 
 # ---- Things to use. Interactables sit at standing height so they touch the player's collider;
 # the E prompt shows 96 units above their centre.
@@ -415,6 +420,28 @@ obj("BedroomLightningOverlay", 4).transform(START_X, F12_STAND, Z_LIGHTNING, 960
     "bedroom_lightning.png", alpha=0.0, cols=3)
 obj("DialogueInit", 15).transform(START_X - 95, F12_STAND - 150, Z_OPENING_TEXT).text(
     "...", color=(0.86, 0.89, 0.96), scale=0.42, alpha=0.0)
+
+# ---- The pause menu: parked far outside the level while closed; the game brings it to the camera
+# and scales it by the zoom, so these sizes are its size on screen. Its buttons are 3-row sheets
+# (idle, highlighted, pressed).
+Z_PAUSE = 90
+PAUSE_X, PAUSE_Y = 0.0, 50000.0
+
+
+def pause_hud(name, dx, dy, z, w, h, texture, rows=1, parent="PauseMenuHUD"):
+    obj(name, 12, parent).transform(PAUSE_X + dx, child_y(PAUSE_Y, PAUSE_Y + dy), Z_PAUSE + z, w, h).sprite(
+        texture, rows=rows)
+
+
+obj("PauseMenuHUD", 12).transform(PAUSE_X, PAUSE_Y, Z_PAUSE, 640, 600).sprite("pause_panel.png")
+pause_hud("DividerHUD", 0, 200, 1, 420, 24, "pause_divider.png")
+pause_hud("ResumeButtonHUD", 0, 100, 1, 440, 84, "button_resume.png", rows=3)
+pause_hud("HowToPlayButtonHUD", 0, -20, 1, 440, 84, "button_howtoplay.png", rows=3)
+pause_hud("QuitGameButtonHUD", 0, -140, 1, 440, 84, "button_quit.png", rows=3)
+pause_hud("HowToPlayHUD", 0, 0, 3, 1100, 680, "howtoplay.png")
+pause_hud("QuitConfirmationHUD", 0, 0, 3, 760, 340, "quit_confirmation.png")
+pause_hud("YesButtonHUD", -130, -70, 4, 240, 84, "button_yes.png", rows=3)
+pause_hud("NoButtonHUD", 130, -70, 4, 240, 84, "button_no.png", rows=3)
 
 # ----------------------------------------------------------------------------------------------
 put("Level1", "")
