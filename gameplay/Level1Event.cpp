@@ -1,18 +1,24 @@
 #include "gameplay/Level1Event.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <imgui.h>
 
 #include "audio/AudioSystem.h"
 #include "gameplay/DoorLock.h"
 #include "gameplay/GameFlags.h"
-#include "gameplay/Weather.h"
 #include "gameplay/Lift.h"
 #include "gameplay/LightSwitch.h"
+#include "gameplay/Weather.h"
 #include "gameplay/WrapPos.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/Sprite.h"
 #include "graphics/TextSprite.h"
 #include "objects/GameObject.h"
+#include "objects/Transform.h"
+#include "physics/BoxCollider.h"
+#include "physics/Rigidbody.h"
 #include "scenes/SceneSystem.h"
 
 namespace {
@@ -27,6 +33,59 @@ const EventControllerBase::EventTable levelOneEvents = {
     {"Event017FlipFloor11Overlay", 7},
 };
 
+// The rooms the flicker turns dark and light again: their alternative sheet is the unlit room.
+const char* const flickeringRooms[] = {"Corridor", "Corridor(1)", "Corridor(2)", "VoidDeckWest", "VoidDeck",
+                                       "VoidDeckEast"};
+
+constexpr float newspaperSpeed = 160.0f;
+constexpr float newspaperStopX = -1100.0f;
+constexpr float flickerStart = 0.6f;       // seconds into the flicker
+constexpr float flickerPeriod = 0.2f;      // divided by the flickers so far: it speeds up
+constexpr float otherWorldStart = 0.9f;    // the other world fades in from here
+constexpr float flickerEnd = 1.8f;
+constexpr float catWalkSpeed = 140.0f;
+constexpr float pettingLength = 3.0f;
+constexpr int32_t burstReleaseColumn = 39; // the cell on which the lift doors give way
+
+template <class T> std::shared_ptr<T> Named(const char* name) {
+    return FindComponent<T>(name);
+}
+
+void SetAlpha(const char* name, float alpha) {
+    if (std::shared_ptr<Sprite> sprite = Named<Sprite>(name)) sprite->transparency = alpha;
+}
+
+float Alpha(const char* name) {
+    std::shared_ptr<Sprite> sprite = Named<Sprite>(name);
+    return sprite ? sprite->transparency : 0.0f;
+}
+
+void SetGhosted(const char* name, bool ghosted) {
+    if (std::shared_ptr<BoxCollider> box = Named<BoxCollider>(name)) box->ghosted = ghosted;
+}
+
+void SetAltTexture(Sprite& sprite, bool alternative) {
+    if (sprite.useAltTexture == alternative) return;
+    sprite.useAltTexture = alternative;
+    sprite.textureChanged = true;
+}
+
+bool StartsWith(const std::string& text, const char* prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
+
+// Moves the object's Transform toward `target` by at most `step`; true once there.
+bool Approach(Transform& place, vec2 target, float step) {
+    const float dx = target.x - place.position.x, dy = target.y - place.position.y;
+    const float distance = std::sqrt(dx * dx + dy * dy);
+    if (distance <= step) {
+        place.SetPosition(target.x, target.y);
+        return true;
+    }
+    place.SetPosition(place.position.x + dx / distance * step, place.position.y + dy / distance * step);
+    return false;
+}
+
 } // namespace
 
 void Level1Event::Initialize() {
@@ -34,6 +93,13 @@ void Level1Event::Initialize() {
     interactionTarget.clear();
     player = FindObjectByName("Player");
     dialogue = FindObjectByName("Dialogue");
+    flickerRunning = flickerOnUpperFloor = false;
+    flickerLit = true;
+    flickerTime = flickerClock = 0.0f;
+    flickerCount = 1;
+    newspaperShown = eyesSeen = catWalking = catWalked = petting = petted = stayLineSaid = overlayPlaced = false;
+    pettingTime = 0.0f;
+    catJumpLeg = 0;
 }
 
 void Level1Event::Update(float dt) {
@@ -41,10 +107,246 @@ void Level1Event::Update(float dt) {
     if (!owner || !player) return;
     DetectEvent(*owner, *player, levelOneEvents);
     HandleInteraction(*player, dt);
+    ApplyEventEffects(dt);
+    NewspaperDrift(dt);
+    UpdateSequences(dt);
+    CatSteps(dt);
+    LiftBurst();
+    // The window opens once the creature has gone and the building has begun to give way.
+    if (std::shared_ptr<BoxCollider> window = Named<BoxCollider>("WindowEnd"))
+        if (GameFlags.buildingCollapse) window->interactable = true;
 }
 
 void Level1Event::Say(const std::string& line) {
     if (std::shared_ptr<TextSprite> text = ComponentOf<TextSprite>(dialogue)) text->SetText(line);
+}
+
+void Level1Event::ApplyEventEffects(float) {
+    GameFlagBlock& flags = GameFlags;
+    switch (currentEvent) {
+    case 1: // the newspaper blows past
+        if (!flags.phaseTwoFlag || newspaperShown) break;
+        newspaperShown = true;
+        SetAlpha("Newspaper", 1.0f);
+        PlayEffect("newspaperblow");
+        if (std::shared_ptr<Rigidbody> paper = Named<Rigidbody>("Newspaper"))
+            paper->velocity = vec3{-newspaperSpeed, 0.0f, 0.0f};
+        break;
+    case 2: // eyes in the dark, and the lights begin to go
+        if (!flags.phaseTwoFlag || eyesSeen || flags.weatherStopped) break;
+        eyesSeen = true;
+        flags.inputLocked = true;
+        flags.weatherStopped = true;
+        SetAlpha("SpawnEyes", 1.0f);
+        SetWeather(false);
+        StartFlicker();
+        break;
+    case 4: // the chase begins
+        if (!flags.phaseTwoFlag || !flags.blackoutStarted || !flags.weatherStopped) break;
+        flags.inputLocked = true;
+        flags.weatherStopped = false;
+        flags.pursuitStarted = true;
+        SetGhosted("Event014LeftBoundary", false);
+        break;
+    case 6: // the cat comes out to the chess table
+        if (flags.phaseTwoFlag || catWalking || catWalked) break;
+        catWalking = true;
+        SetAlpha("CatWalk", 1.0f);
+        if (std::shared_ptr<Sprite> walk = Named<Sprite>("CatWalk")) walk->animate = true;
+        break;
+    case 7: // floor 11's overgrown corridor is laid over the corridor
+        if (overlayPlaced) break;
+        overlayPlaced = true;
+        if (std::shared_ptr<Transform> corridor = Named<Transform>("Corridor"))
+            if (std::shared_ptr<Transform> overlay = Named<Transform>("CorridorAlternate11Overlay"))
+                overlay->SetPosition(corridor->position.x, corridor->position.y + corridor->scale.y);
+        break;
+    default:
+        break;
+    }
+}
+
+void Level1Event::NewspaperDrift(float dt) {
+    if (!newspaperShown) return;
+    std::shared_ptr<Transform> place = Named<Transform>("Newspaper");
+    std::shared_ptr<Rigidbody> paper = Named<Rigidbody>("Newspaper");
+    std::shared_ptr<Sprite> look = Named<Sprite>("Newspaper");
+    if (!place || !paper || !look || look->transparency <= 0.0f) return;
+    if (place->position.x > newspaperStopX) return;
+    look->transparency = std::max(0.0f, look->transparency - dt);
+    if (look->transparency <= 0.0f) paper->velocity = vec3{};
+}
+
+void Level1Event::StartFlicker() {
+    flickerRunning = true;
+    flickerTime = flickerClock = 0.0f;
+    flickerCount = 1;
+    flickerLit = true;
+    GameFlagBlock& flags = GameFlags;
+    flickerOnUpperFloor = flags.heightBandFlag;
+    if (flickerOnUpperFloor) return;
+    if (flags.blackoutSoundPending) {
+        PlayEffect("blackout");
+        flags.blackoutSoundPending = false;
+    }
+    if (std::shared_ptr<Transform> scare = Named<Transform>("PlayerScare"))
+        if (std::shared_ptr<Transform> body = ComponentOf<Transform>(player))
+            scare->SetPosition(body->position.x, body->position.y);
+    SetAlpha("PlayerScare", 1.0f);
+    Say("Huh? What's happening?");
+    flags.alternateWorld = true;
+}
+
+void Level1Event::SetRoomsLit(bool lit) {
+    for (const char* name : flickeringRooms)
+        if (std::shared_ptr<Sprite> room = Named<Sprite>(name)) SetAltTexture(*room, !lit);
+    GameFlags.lightsOff = !lit;
+}
+
+void Level1Event::UpdateSequences(float dt) {
+    if (!flickerRunning) return;
+    GameFlagBlock& flags = GameFlags;
+    flickerTime += dt;
+    if (flickerTime >= flickerStart) {
+        flickerClock += dt;
+        if (flickerClock >= flickerPeriod / static_cast<float>(flickerCount)) {
+            flickerClock = 0.0f;
+            flickerLit = !flickerLit;
+            SetRoomsLit(flickerLit);
+            SetAlpha("VoidDeckForeground", flickerLit ? 1.0f : 0.0f);
+            ++flickerCount;
+        }
+    }
+    if (flickerOnUpperFloor) {
+        if (flickerTime < otherWorldStart) return;
+        for (const char* plant : {"CorridorPlant", "CorridorPlant1"})
+            if (std::shared_ptr<Sprite> look = Named<Sprite>(plant)) SetAltTexture(*look, true);
+        if (Framework::audioSystem) Framework::audioSystem->PlaySound("suspense", false);
+        SetRoomsLit(true);
+        EndFlicker();
+        return;
+    }
+    if (flickerTime >= otherWorldStart) {
+        SetRoomsLit(false);
+        const float fadeIn = std::min(1.0f, flickerTime - otherWorldStart);
+        for (const GameObjectRef& object : GameObjectList)
+            if (object && StartsWith(object->name, "VoidDeckAlternate"))
+                if (std::shared_ptr<Sprite> look = object->GetComponent<Sprite>()) look->transparency = fadeIn;
+        SetAlpha("KeyboardPromptSHIFT", 0.0f);
+        SetAlpha("VoidDeckForeground", 0.0f);
+        // In the other world nothing is left to read.
+        for (const GameObjectRef& object : InteractableObjects) {
+            std::shared_ptr<TextSprite> caption = ComponentOf<TextSprite>(object);
+            std::shared_ptr<BoxCollider> box = ComponentOf<BoxCollider>(object);
+            if (!caption || !caption->onlyOnInteract || !box) continue;
+            box->interactable = false;
+            box->ghosted = true;
+            caption->onlyOnInteract = false;
+        }
+    }
+    if (flickerTime >= flickerEnd) {
+        SetGhosted("Event013LeftBoundary", false);
+        flags.creatureReleased = flags.heightBandFlag;
+        EndFlicker();
+    }
+}
+
+void Level1Event::EndFlicker() {
+    flickerRunning = false;
+    GameFlags.inputLocked = false;
+    SetAlpha("PlayerScare", 0.0f);
+    SetAlpha("SpawnEyes", 0.0f);
+}
+
+void Level1Event::CatSteps(float dt) {
+    if (catWalking) {
+        std::shared_ptr<Transform> walk = Named<Transform>("CatWalk");
+        std::shared_ptr<Transform> rest = Named<Transform>("OutsideCat");
+        if (!walk || !rest) {
+            catWalking = false;
+        } else if (std::fabs(walk->position.x - rest->position.x) < 20.0f) {
+            catWalking = false;
+            catWalked = true;
+            SetAlpha("CatWalk", 0.0f);
+            SetAlpha("OutsideCat", 1.0f);
+            if (std::shared_ptr<BoxCollider> box = Named<BoxCollider>("OutsideCat")) box->interactable = true;
+        } else {
+            Approach(*walk, vec2{rest->position.x, walk->position.y}, catWalkSpeed * dt);
+        }
+    }
+    if (petting) {
+        pettingTime += dt;
+        if (pettingTime >= pettingLength) {
+            petting = false;
+            GameFlags.inputLocked = false;
+            SetAlpha("PlayerPetCat", 0.0f);
+            SetAlpha("OutsideCat", 0.0f);
+            if (std::shared_ptr<Sprite> body = ComponentOf<Sprite>(player)) body->transparency = 1.0f;
+            if (std::shared_ptr<Transform> jump = Named<Transform>("CatJump")) {
+                catJumpLeg = 1;
+                catJumpTarget = vec2{jump->position.x + 200.0f, jump->position.y};
+                SetAlpha("CatJump", 1.0f);
+                if (std::shared_ptr<Sprite> look = Named<Sprite>("CatJump")) look->animate = true;
+            }
+        }
+    }
+    if (catJumpLeg == 1 || catJumpLeg == 2) {
+        std::shared_ptr<Transform> jump = Named<Transform>("CatJump");
+        std::shared_ptr<Sprite> look = Named<Sprite>("CatJump");
+        if (!jump || !look) {
+            catJumpLeg = 3;
+            return;
+        }
+        const float speed = catJumpLeg == 1 ? 160.0f : 260.0f;
+        const bool there = Approach(*jump, catJumpTarget, speed * dt);
+        if (catJumpLeg == 1 && there) {
+            catJumpLeg = 2;
+            catJumpTarget = vec2{jump->position.x - 1500.0f, jump->position.y};
+        } else if (catJumpLeg == 2 && (!look->animate || look->column >= 29)) {
+            look->transparency = 0.0f;
+            catJumpLeg = 3;
+        }
+    }
+}
+
+void Level1Event::LiftBurst() {
+    GameFlagBlock& flags = GameFlags;
+    if (!flags.liftBurstPending) return;
+    std::shared_ptr<Sprite> burst = Named<Sprite>("EventLiftBurstingOut");
+    if (!burst) return;
+    burst->transparency = 1.0f;
+    burst->animate = true;
+    // Released once: the creature clears the call itself when it is on stage.
+    if (burst->column >= burstReleaseColumn) {
+        flags.creatureReleased = true;
+        flags.liftBurstPending = false;
+    }
+}
+
+void Level1Event::PetCat(GameObject& cat) {
+    GameFlagBlock& flags = GameFlags;
+    flags.phaseTwoFlag = true;
+    petted = petting = true;
+    pettingTime = 0.0f;
+    SetAlpha("ChesstableOldMan", 0.0f);
+    PlayEffect("catmeow2");
+    if (std::shared_ptr<BoxCollider> box = cat.GetComponent<BoxCollider>()) box->interactable = false;
+    flags.inputLocked = true;
+    if (std::shared_ptr<Sprite> look = cat.GetComponent<Sprite>()) {
+        SetAltTexture(*look, true);
+        look->numRows = 1;
+        look->numColumns = 60;
+        look->column = look->row = 0;
+        look->animationCount = 1;
+        look->animate = true;
+    }
+    // The petting scene shows the player kneeling by the cat.
+    if (std::shared_ptr<Transform> scene = Named<Transform>("PlayerPetCat"))
+        if (std::shared_ptr<Transform> body = ComponentOf<Transform>(player))
+            scene->SetPosition(body->position.x, body->position.y);
+    SetAlpha("PlayerPetCat", 1.0f);
+    if (std::shared_ptr<Sprite> scene = Named<Sprite>("PlayerPetCat")) scene->animate = true;
+    if (std::shared_ptr<Sprite> body = ComponentOf<Sprite>(player)) body->transparency = 0.0f;
 }
 
 void Level1Event::OnInteract(GameObject& object) {
@@ -56,6 +358,15 @@ void Level1Event::OnInteract(GameObject& object) {
             if (!caption->repeatOnCollision) caption->spent = true;
         }
     if (object.name == "WindowEnd") flags.levelExitReached = true;
+    if (object.name == "OutsideCat" && Alpha("OutsideCat") == 1.0f) {
+        if (!flags.phaseTwoFlag && !petted) {
+            PetCat(object);
+        } else if (petted && !stayLineSaid) {
+            stayLineSaid = true;
+            PlayEffect("catmeow2");
+            Say("I'd love to stay, but I should probably head back home.");
+        }
+    }
 
     switch (object.type) {
     case ObjectType::Hiding:
@@ -63,6 +374,18 @@ void Level1Event::OnInteract(GameObject& object) {
             flags.isHiding = !flags.isHiding;
             SetWeather(!flags.isHiding);
             if (flags.isHiding) flags.playerState = PlayerHide;
+        }
+        break;
+    case ObjectType::TriggerEvent:
+        // The lever by the deck's old lift brings the lights and the weather back.
+        if (object.name == "Event013CreatureSpawn(Left)" && flags.phaseTwoFlag) {
+            flags.lightSwitchUse = true;
+            if (std::shared_ptr<LightSwitch> lever = object.GetComponent<LightSwitch>()) lever->LeverStep();
+            for (const GameObjectRef& other : GameObjectList)
+                if (other && StartsWith(other->name, "VoidDeckAlternate")) SetAlpha(other->name.c_str(), 0.0f);
+            SetRoomsLit(true);
+            SetGhosted("Event013LeftBoundary", true);
+            SetWeather(true);
         }
         break;
     case ObjectType::LightSwitch:
@@ -97,13 +420,24 @@ void Level1Event::OnInteract(GameObject& object) {
                 flags.liftCalled = true;
                 PlayEffect("liftbutton");
                 lift->Use();
-                if (std::shared_ptr<Sprite> hint = FindComponent<Sprite>("KeyboardPromptSHIFT"))
-                    hint->transparency = 0.0f;
+                SetAlpha("KeyboardPromptSHIFT", 0.0f);
             }
         break;
     case ObjectType::WrapPos:
-        // The stairs lead back up while the way home is still open.
-        if (object.name == "WrapExit" && !flags.phaseTwoFlag) flags.wrapReturn = true;
+        if (object.name == "WrapExit" && !flags.phaseTwoFlag) {
+            // The stairs lead back up while the way home is still open.
+            flags.wrapReturn = true;
+        } else if (object.name == "WrapExit" && !flags.blackoutStarted) {
+            flags.blackoutStarted = true;
+            if (flags.blackoutSoundPending) {
+                PlayEffect("blackout");
+                flags.blackoutSoundPending = false;
+            }
+            Say("Blocked! I need to find another way.");
+            SetAlpha("OldManIdle", 1.0f);
+            SetGhosted("OldManIdle", false);
+            StartFlicker();
+        }
         // The death bed's door takes the player back to where they were caught.
         if (object.name == "DeathbedToXX")
             if (std::shared_ptr<WrapPos> wrap = object.GetComponent<WrapPos>()) wrap->active = true;

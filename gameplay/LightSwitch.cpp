@@ -130,7 +130,6 @@ void LightSwitch::LeverStep() {
     if (!owner || owner->name != "Event013CreatureSpawn(Left)" || !playerInRange || !flags.lightSwitchUse ||
         !flags.phaseTwoFlag || !flags.alternateWorld)
         return;
-    if (std::shared_ptr<Sprite> deck = FindComponent<Sprite>("VoidDeckAlternate")) deck->transparency = 0.0f;
     flags.lightSwitchUse = false;
     flags.alternateWorld = false;
     PlayEffect("leverpull");
