@@ -6,6 +6,8 @@
 #include "gameplay/Lift.h"
 #include "gameplay/LightSwitch.h"
 #include "gameplay/Player.h"
+#include "gameplay/ScriptedEnemy.h"
+#include "gameplay/StaticEnemy.h"
 #include "gameplay/TriggerBase.h"
 #include "gameplay/WaterDrag.h"
 #include "gameplay/WrapPos.h"
@@ -31,6 +33,7 @@ const std::vector<ComponentRow>& ComponentTable() {
         {"Sprite", ComponentType::Sprite, Make<Sprite>},
         {"Rigidbody", ComponentType::Rigidbody, Make<Rigidbody>},
         {"Player", ComponentType::Player, Make<Player>},
+        {"ScriptedEnemy", ComponentType::ScriptedEnemy, Make<ScriptedEnemy>},
         {"TextSprite", ComponentType::TextSprite, Make<TextSprite>},
         {"BoxCollider", ComponentType::BoxCollider, Make<BoxCollider>},
         {"TriggerEvent", ComponentType::TriggerBase, Make<TriggerBase>},
@@ -43,6 +46,7 @@ const std::vector<ComponentRow>& ComponentTable() {
         {"Level1Event", ComponentType::Level1Event, Make<Level1Event>},
         {"ParticleEmitter", ComponentType::ParticleEmitter, Make<ParticleEmitter>},
         {"Button", ComponentType::Button, Make<Button>},
+        {"StaticEnemy", ComponentType::StaticEnemy, Make<StaticEnemy>},
     };
     return table;
 }
