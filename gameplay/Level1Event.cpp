@@ -34,14 +34,14 @@ const EventControllerBase::EventTable levelOneEvents = {
 };
 
 // The rooms the flicker turns dark and light again: their alternative sheet is the unlit room.
-const char* const flickeringRooms[] = {"Corridor", "Corridor(1)", "Corridor(2)", "VoidDeckWest", "VoidDeck",
-                                       "VoidDeckEast"};
+const char* const flickeringRooms[] = {"Corridor",     "Corridor(1)", "Corridor(2)",
+                                       "VoidDeckWest", "VoidDeck",    "VoidDeckEast"};
 
 constexpr float newspaperSpeed = 160.0f;
 constexpr float newspaperStopX = -1100.0f;
-constexpr float flickerStart = 0.6f;       // seconds into the flicker
-constexpr float flickerPeriod = 0.2f;      // divided by the flickers so far: it speeds up
-constexpr float otherWorldStart = 0.9f;    // the other world fades in from here
+constexpr float flickerStart = 0.6f;    // seconds into the flicker
+constexpr float flickerPeriod = 0.2f;   // divided by the flickers so far: it speeds up
+constexpr float otherWorldStart = 0.9f; // the other world fades in from here
 constexpr float flickerEnd = 1.8f;
 constexpr float catWalkSpeed = 140.0f;
 constexpr float pettingLength = 3.0f;
@@ -97,7 +97,8 @@ void Level1Event::Initialize() {
     flickerLit = true;
     flickerTime = flickerClock = 0.0f;
     flickerCount = 1;
-    newspaperShown = eyesSeen = catWalking = catWalked = petting = petted = stayLineSaid = overlayPlaced = false;
+    newspaperShown = eyesSeen = catWalking = catWalked = petting = petted = stayLineSaid = overlayPlaced =
+        false;
     pettingTime = 0.0f;
     catJumpLeg = 0;
 }
@@ -130,7 +131,7 @@ void Level1Event::ApplyEventEffects(float) {
         SetAlpha("Newspaper", 1.0f);
         PlayEffect("newspaperblow");
         if (std::shared_ptr<Rigidbody> paper = Named<Rigidbody>("Newspaper"))
-            paper->velocity = vec3{-newspaperSpeed, 0.0f, 0.0f};
+            paper->velocity = vec2{-newspaperSpeed, 0.0f};
         break;
     case 2: // eyes in the dark, and the lights begin to go
         if (!flags.phaseTwoFlag || eyesSeen || flags.weatherStopped) break;
@@ -174,7 +175,7 @@ void Level1Event::NewspaperDrift(float dt) {
     if (!place || !paper || !look || look->transparency <= 0.0f) return;
     if (place->position.x > newspaperStopX) return;
     look->transparency = std::max(0.0f, look->transparency - dt);
-    if (look->transparency <= 0.0f) paper->velocity = vec3{};
+    if (look->transparency <= 0.0f) paper->velocity = vec2{};
 }
 
 void Level1Event::StartFlicker() {
@@ -231,7 +232,8 @@ void Level1Event::UpdateSequences(float dt) {
         const float fadeIn = std::min(1.0f, flickerTime - otherWorldStart);
         for (const GameObjectRef& object : GameObjectList)
             if (object && StartsWith(object->name, "VoidDeckAlternate"))
-                if (std::shared_ptr<Sprite> look = object->GetComponent<Sprite>()) look->transparency = fadeIn;
+                if (std::shared_ptr<Sprite> look = object->GetComponent<Sprite>())
+                    look->transparency = fadeIn;
         SetAlpha("KeyboardPromptSHIFT", 0.0f);
         SetAlpha("VoidDeckForeground", 0.0f);
         // In the other world nothing is left to read.
@@ -382,7 +384,8 @@ void Level1Event::OnInteract(GameObject& object) {
             flags.lightSwitchUse = true;
             if (std::shared_ptr<LightSwitch> lever = object.GetComponent<LightSwitch>()) lever->LeverStep();
             for (const GameObjectRef& other : GameObjectList)
-                if (other && StartsWith(other->name, "VoidDeckAlternate")) SetAlpha(other->name.c_str(), 0.0f);
+                if (other && StartsWith(other->name, "VoidDeckAlternate"))
+                    SetAlpha(other->name.c_str(), 0.0f);
             SetRoomsLit(true);
             SetGhosted("Event013LeftBoundary", true);
             SetWeather(true);
@@ -433,10 +436,10 @@ void Level1Event::OnInteract(GameObject& object) {
                 PlayEffect("blackout");
                 flags.blackoutSoundPending = false;
             }
-            Say("Blocked! I need to find another way.");
             SetAlpha("OldManIdle", 1.0f);
             SetGhosted("OldManIdle", false);
             StartFlicker();
+            Say("Blocked! I need to find another way.");
         }
         // The death bed's door takes the player back to where they were caught.
         if (object.name == "DeathbedToXX")

@@ -224,7 +224,8 @@ obj("DeskTop", 0).transform(bed_left + 1080, desk_top - 6, 0, 180, 12).body().bo
 # Where the player can hide when something comes down the corridor.
 # In front of the player: hiding inside it takes them out of sight, and it is the last box the
 # player touches there, which decides that they stand at the cupboard.
-obj("Cupboard", 2).transform(300, F12_TOP + 85, Z_PLAYER + 1, 110, 170).sprite("prop_cupboard_unlit.png").body().box(
+CUPBOARD_X = 400.0
+obj("Cupboard", 2).transform(CUPBOARD_X, F1_TOP + 85, Z_PLAYER + 1, 110, 170).sprite("prop_cupboard_unlit.png").body().box(
     0.8, 1.0, interactable=True, add=True)
 
 
@@ -282,8 +283,8 @@ def room_point(room_x, room_y, point):
     return room_x - ROOM_W / 2 + point[0], room_y + ROOM_H / 2 - point[1]
 
 
-def trigger(name, otype, x, y, w, h, parent="none", add=False, interactable=False):
-    return obj(name, otype, parent).transform(x, y, 0, w, h).body().box(interactable=interactable, add=add)
+def trigger(name, otype, x, y, w, h, parent="none", add=False, interactable=False, ghost=False):
+    return obj(name, otype, parent).transform(x, y, 0, w, h).body().box(interactable=interactable, add=add, ghost=ghost)
 
 
 # The bedroom: its switch is by the door (the plate is drawn in the room art, since switches are
@@ -346,9 +347,14 @@ obj("KeyboardPromptW", 12, "Lift").transform(LIFT_X, child_y(F12_STAND, prompt_y
     "key_w.png", alpha=0.0)
 obj("KeyboardPromptS", 12, "Lift").transform(LIFT_X, child_y(F12_STAND, prompt_y), Z_PROMPT + 1, *KEY).sprite(
     "key_s.png", alpha=0.0)
-# Shown by the story when the creature breaks out of the lift.
-obj("EventLiftBurstingOut", 4).transform(LIFT_X, door_y, Z_LIFT_BURST, DOOR_W, DOOR_H).sprite(
-    "lift_door_open_lit.png", alpha=0.0, cols=40, delay=30.0, count=1)
+# The old goods lift at the deck's west end, out of use for years; the story forces it open.
+OLD_LIFT_X = -1560.0
+old_lobby_top = F1_ROOM_Y + ROOM_H / 2 - 80
+obj("OldLiftLobby", 4).transform(OLD_LIFT_X, (F1_TOP + old_lobby_top) / 2, Z_LOBBY, LOBBY_W, old_lobby_top - F1_TOP).sprite("lift_lobby_1.png", tint=(0.7, 0.7, 0.75))
+obj("OldLiftDoors", 4).transform(OLD_LIFT_X, F1_TOP + DOOR_H / 2, Z_LIFT_BURST - 0.5, DOOR_W, DOOR_H).sprite(
+    "lift_door_close_lit.png", cols=45, u=44, count=0, tint=(0.7, 0.7, 0.75))
+obj("EventLiftBurstingOut", 4).transform(OLD_LIFT_X, F1_TOP + DOOR_H / 2, Z_LIFT_BURST, DOOR_W, DOOR_H).sprite(
+    "lift_burst.png", alpha=0.0, cols=40, delay=30.0, count=1)
 call_y = F12_TOP + 81
 obj("LiftButton", 14).transform(CALL_X, call_y, Z_PROP, CALL_W, CALL_H).sprite("lift_call_panel.png").body().box(
     3.2, 4.3, interactable=True, add=True).behaviour("Lift")
@@ -390,11 +396,88 @@ obj("FloodSplashes", 4).transform(flood_x, F1_TOP + 6, Z_FRONT - 3, FLOOD_W - 80
 # Lines the player says on the way home (the words are in the game): boxes across the path.
 for name, x, standing in [("DialogueGoHome1", -400, F1_STAND), ("DialogueGoHome2", 300, F1_STAND),
                           ("DialogueGoHome3", 1150, F1_STAND), ("DialogueMovingLift", 1150, F12_STAND),
-                          ("DialogueCupboard", 480, F12_STAND), ("DialogueJump", -600, F12_STAND)]:
+                          ("DialogueCupboard", CUPBOARD_X + 120, F1_STAND), ("DialogueJump", -600, F12_STAND)]:
     trigger(name, 7, x, standing, 40, PLAYER_H)
 
-# The level's story runs from here; its trigger boxes become this object's children.
+# The level's story runs from here; its trigger boxes are this object's children.
 obj("EventController", 4).transform(0, 0, 0).behaviour("Level1Event")
+
+
+def story_trigger(name, x, standing, w=40, add=False):
+    return trigger(name, 7, x, standing, w, PLAYER_H, parent="EventController", add=add)
+
+
+# ---- The story on the void deck. Out of the lift the cat comes to the chess table; petting it
+# ends the evening's calm: a newspaper blows past, eyes open in the dark by the old lift at the
+# far end and the deck slips into another world. The stairs are blocked, a lever at the far end
+# brings the lights back, and on the way back the lift is forced open and the creature hunts the
+# player until they hide; when it gives up the building starts to break and the window is the way out.
+story_trigger("Event016Cat", 1200, F1_STAND)
+CAT_REST_X = -450.0
+obj("ChessTable", 4).transform(-640, F1_TOP + 60, Z_PROP, 160, 120).sprite("chess_table.png")
+obj("ChesstableOldMan", 4).transform(-640, F1_TOP + 60, Z_PROP + 0.5, 160, 120).sprite("chess_table_oldman.png")
+obj("CatWalk", 4).transform(300, F1_TOP + 25, Z_PROP + 1, 60, 50).sprite("cat_walk.png", alpha=0.0, cols=12, delay=20.0,
+                                                                           flipx=True)
+obj("OutsideCat", 4).transform(CAT_REST_X, F1_STAND, Z_PROP + 1, 60, 50).sprite(
+    "cat_sit.png", "cat_petting.png", alpha=0.0).body().box(1.6, 2.4, add=True)
+obj("CatJump", 4).transform(CAT_REST_X, F1_TOP + 25, Z_PROP + 1, 60, 50).sprite("cat_jump.png", alpha=0.0, cols=30,
+                                                                                delay=30.0, count=1, flipx=True)
+obj("PlayerPetCat", 4).transform(CAT_REST_X, F1_STAND, Z_PLAYER, PLAYER_W * 2, PLAYER_H).sprite(
+    "player_petcat.png", alpha=0.0, cols=30, delay=20.0, count=1)
+
+story_trigger("Event011Newspaper", -150, F1_STAND)
+obj("Newspaper", 4).transform(-250, F1_TOP + 30, Z_FRONT - 1, 90, 40).sprite("newspaper.png", alpha=0.0, cols=8,
+                                                                             delay=20.0, animate=True).body()
+story_trigger("Event012Eyes", 150, F1_STAND)
+obj("SpawnEyes", 4).transform(-1550, F1_STAND + 20, Z_PROP, 120, 30).sprite("spawn_eyes.png", alpha=0.0, cols=8,
+                                                                            delay=10.0, animate=True)
+obj("PlayerScare", 4).transform(0, F1_STAND, Z_PLAYER + 0.5, PLAYER_W, PLAYER_H).sprite("player_scare.png", alpha=0.0)
+for i, x in enumerate(CORRIDOR_XS):
+    name = "VoidDeckAlternate" if i == 0 else "VoidDeckAlternate(%d)" % i
+    obj(name, 4).transform(x, F1_ROOM_Y, Z_ROOM + 1, ROOM_W, ROOM_H).sprite("voiddeck_alternate.png", alpha=0.0)
+obj("VoidDeckAlternateGrass", 4).transform(0, F1_TOP + 20, Z_FRONT - 2, 3600, 140).sprite(
+    "voiddeck_alternate_grass.png", alpha=0.0)
+obj("VoidDeckForeground", 4).transform(0, F1_ROOM_Y, Z_FRONT + 2, ROOM_W, ROOM_H).sprite("voiddeck_foreground.png")
+
+# The stairwell door on the ground floor: after the cat, an old man stands in it and will not move.
+obj("OldManIdle", 9).transform(CORRIDOR_RIGHT, F1_TOP + 70, Z_PLAYER - 0.5, 90, 140).sprite(
+    "oldman_idle.png", alpha=0.0).body().box(0.4, 1.0, ghost=True)
+
+# The lever at the deck's west end, and the boundary the flicker closes behind it.
+LEVER_X = -1150.0
+obj("LeverPanel", 4).transform(LEVER_X, F1_TOP + 81, Z_PROP, CALL_W, CALL_H).sprite("lift_call_panel.png",
+                                                                                  tint=(0.8, 0.7, 0.6))
+# Usable once the other world is here.
+story_trigger("Event013CreatureSpawn(Left)", LEVER_X, F1_STAND, 60, add=True).behaviour("LightSwitch")
+trigger("Event013LeftBoundary", 9, LEVER_X - 150, F1_TOP + 300, 20, 600, ghost=True)
+story_trigger("Event014CreaturePursuit(Right)", -700, F1_STAND)
+trigger("Event014LeftBoundary", 9, -1000, F1_TOP + 300, 20, 600, ghost=True)
+
+# The creature, waiting unseen where the story lets it in.
+CREATURE_W, CREATURE_H = 184.0, 226.0
+obj("Creature", 5).transform(-1200, F1_TOP + CREATURE_H / 2, Z_PLAYER + 0.5, CREATURE_W, CREATURE_H).sprite(
+    "creature_walk.png", alpha=0.0, cols=30, delay=30.0, animate=True).body().box(0.45, 0.9).behaviour("ScriptedEnemy")
+obj("CreatureParticles", 4, "Creature").transform(-1200, F1_TOP + CREATURE_H / 2, Z_PLAYER + 0.6, 160, 200).particles(
+    tex="creature_particle.png", vel=(0, 0.4), size=(26, 26), grow=(14, 14), start=(0.2, 0.1, 0.25),
+    end=(0.05, 0.02, 0.08), rate=1, maxcount=80, scalevar=8.0, alpha=0.7, endalpha=0.0, life=1.2, shape=1, play=False)
+
+# When the creature gives up the building gives way: dust falls on the deck and the corridor
+# above breaks open where the old man stood.
+obj("FloorCollapseParticle", 4).transform(0, F1_ROOM_Y + 200, Z_FRONT, 3600, 100).particles(
+    tex="dust.png", vel=(0, -3), size=(18, 18), grow=(4, 4), start=(0.5, 0.48, 0.45), end=(0.35, 0.33, 0.3), rate=2,
+    maxcount=300, scalevar=6.0, alpha=0.6, endalpha=0.0, life=1.5, shape=1, play=False)
+obj("FloorCorridorCollapse", 4).transform(-300, F12_TOP - 20, Z_FRONT - 1, 1200, 300).sprite("floor_collapse.png",
+                                                                                             alpha=0.0)
+obj("CorridorAlternate", 4).transform(-1200, F12_ROOM_Y, Z_ROOM + 1, ROOM_W, ROOM_H).sprite("corridor_alternate.png",
+                                                                                        alpha=0.0)
+for name, x in [("CorridorPlant", -900), ("CorridorPlant1", 700)]:
+    obj(name, 4).transform(x, F12_TOP + 70, Z_PROP, 84, 140).sprite("corridor_plant.png", "corridor_plant_alt.png")
+story_trigger("Event017FlipFloor11Overlay", -1650, F12_STAND)
+obj("CorridorAlternate11Overlay", 4).transform(-1200, F12_ROOM_Y + ROOM_H, Z_ROOM + 2, ROOM_W, ROOM_H).sprite(
+    "corridor_alternate_overlay.png")
+
+# The way out: the window of the empty shop by the lift, which opens once the creature has gone.
+obj("WindowEnd", 4).transform(1400, F1_STAND, 0, 80, PLAYER_H).body().box(add=True)
 
 # ---- Areas: the room the player is in picks its sound mix and light.
 def area(name, left, right, standing):

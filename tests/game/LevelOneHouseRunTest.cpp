@@ -6,6 +6,7 @@
 #include "engine/Random.h"
 #include "gameplay/DoorLock.h"
 #include "gameplay/GameFlags.h"
+#include "gameplay/Level1Event.h"
 #include "gameplay/Player.h"
 #include "graphics/Sprite.h"
 #include "graphics/TextSprite.h"
@@ -58,9 +59,11 @@ protected:
         const int key = x > At().x ? Right : Left;
         const bool far = std::abs(x - At().x) > 400.0f;
         game->Hold(key);
-        if (far) {
-            game->RunFrames(2);
+        // Shift switches running on and off: a long way is run.
+        game->RunFrames(2);
+        if (far != GameFlags.isRunning) {
             game->Press(Key::LeftShift);
+            game->RunFrame();
         }
         const bool arrived = game->RunUntil([&] { return key == Right ? At().x >= x : At().x <= x; }, frames);
         game->Release(key);
@@ -81,7 +84,7 @@ protected:
     GameObjectRef player;
 };
 
-TEST_F(LevelOneHouseRun, OpeningSwitchesKeysLockLiftWaterStairsAndCupboard) {
+TEST_F(LevelOneHouseRun, FromTheOpeningThroughTheHuntToTheWindow) {
     // The opening: black, a flash of lightning and the first line; the player cannot move.
     game->Hold(Right);
     game->RunFrames(329);
@@ -190,34 +193,74 @@ TEST_F(LevelOneHouseRun, OpeningSwitchesKeysLockLiftWaterStairsAndCupboard) {
     EXPECT_NEAR(At().y, -2111.0f, 1.0f);
     ASSERT_TRUE(game->RunUntil([] { return !GameFlags.inputLocked && !GameFlags.wrapInProgress; }, 200));
 
-    // And the lift back up from floor 1's call button.
-    ASSERT_TRUE(WalkTo(1530.0f));
-    Tap(Use, 90);
-    ASSERT_TRUE(GameFlags.liftDoorsOpen);
-    ASSERT_TRUE(WalkTo(1615.0f));
-    HoldFor(Key::Letter('W'), 2);
-    ASSERT_TRUE(GameFlags.playerInLift);
-    ASSERT_TRUE(game->RunUntil([] { return GameFlags.liftDoorsOpen; }, 1200));
-    HoldFor(Key::Letter('S'), 2);
-    game->RunFrames(60);
-    EXPECT_NEAR(At().y, -576.0f, 1.0f);
-    EXPECT_FALSE(GameFlags.inputLocked);
-
-    // The cupboard hides the player only once the story has let the creature loose; these are the
-    // marks its second phase leaves.
-    GameFlags.phaseTwoFlag = GameFlags.blackoutStarted = GameFlags.creatureActive = true;
-    GameFlags.cupboardHideReady = true;
-    ASSERT_TRUE(WalkTo(300.0f));
-    Tap(Use, 30);
-    EXPECT_TRUE(GameFlags.isHiding);
-    EXPECT_EQ(GameFlags.playerState, PlayerHide);
-    EXPECT_TRUE(game->MatchesGolden("house_hiding"));
+    // The story on the deck. Walking west the cat comes out to the chess table; petting it is the
+    // end of the calm.
+    ASSERT_TRUE(WalkTo(-425.0f, 2500));
+    ASSERT_TRUE(
+        game->RunUntil([] { return FindComponent<Sprite>("OutsideCat")->transparency == 1.0f; }, 600));
     Tap(Use, 60);
-    EXPECT_FALSE(GameFlags.isHiding);
+    ASSERT_TRUE(GameFlags.phaseTwoFlag);
+    EXPECT_TRUE(GameFlags.inputLocked) << "petting the cat";
+    EXPECT_TRUE(game->MatchesGolden("story_petting"));
+    ASSERT_TRUE(game->RunUntil([] { return !GameFlags.inputLocked; }, 300));
+
+    // Heading home: a newspaper blows past, and by the eyes in the dark the deck turns into the
+    // other world.
     game->Hold(Right);
-    game->RunFrames(30);
+    ASSERT_TRUE(game->RunUntil([] { return GameFlags.weatherStopped; }, 900));
     game->Release(Right);
-    EXPECT_GT(At().x, 300.0f) << "out of the cupboard and walking again";
+    EXPECT_FLOAT_EQ(FindComponent<Sprite>("Newspaper")->transparency, 1.0f);
+    ASSERT_TRUE(game->RunUntil([] { return !GameFlags.inputLocked; }, 300));
+    EXPECT_TRUE(GameFlags.alternateWorld);
+    EXPECT_EQ(GameFlags.lightingZone, 3);
+    EXPECT_TRUE(game->MatchesGolden("story_other_world"));
+
+    // The lift is dead and the stairs are blocked: the old man stands in the door.
+    ASSERT_TRUE(WalkTo(1530.0f, 2500));
+    Tap(Use, 30);
+    EXPECT_FALSE(GameFlags.liftDoorsOpen);
+    ASSERT_TRUE(WalkTo(1760.0f));
+    Tap(Use, 30);
+    EXPECT_TRUE(GameFlags.blackoutStarted);
+    EXPECT_EQ(Said(), "Blocked! I need to find another way.");
+    ASSERT_TRUE(game->RunUntil([] { return !GameFlags.inputLocked; }, 300));
+
+    // Back west the chase begins: the camera goes to the old lift as it is forced open and the
+    // creature comes out of the dark.
+    game->Hold(Left);
+    game->RunFrames(2);
+    if (!GameFlags.isRunning) game->Press(Key::LeftShift);
+    ASSERT_TRUE(game->RunUntil([] { return GameFlags.pursuitStarted; }, 2500))
+        << At().x << " event " << GameFlags.weatherStopped << GameFlags.blackoutStarted
+        << GameFlags.inputLocked;
+    game->Release(Left);
+    ASSERT_TRUE(game->RunUntil([] { return GameFlags.creatureReleased; }, 600));
+    EXPECT_TRUE(game->MatchesGolden("story_lift_forced"));
+    ASSERT_TRUE(game->RunUntil([] { return !GameFlags.inputLocked; }, 600));
+    EXPECT_TRUE(GameFlags.creatureActive || GameFlags.creatureReleased);
+
+    // Run for the cupboard and hide while it searches; it gives up and the building gives way.
+    ASSERT_TRUE(WalkTo(400.0f));
+    Tap(Use, 30);
+    ASSERT_TRUE(GameFlags.isHiding) << At().x << " " << GameFlags.creatureActive << GameFlags.playerDying
+                                    << GameFlags.inputLocked << " target "
+                                    << FindComponent<Level1Event>("EventController")->interactionTarget
+                                    << " box " << FindComponent<BoxCollider>("Cupboard")->interactable
+                                    << GameFlags.phaseTwoFlag << GameFlags.blackoutStarted << " pos "
+                                    << At().y;
+    EXPECT_TRUE(game->MatchesGolden("story_hiding"));
+    ASSERT_TRUE(game->RunUntil([] { return GameFlags.buildingCollapse; }, 6000));
+    EXPECT_FALSE(GameFlags.playerDying);
+    Tap(Use, 30);
+    EXPECT_FALSE(GameFlags.isHiding);
+
+    // Out through the window: black, the loading screen, and level 2.
+    ASSERT_TRUE(WalkTo(1400.0f));
+    Tap(Use, 5);
+    EXPECT_TRUE(GameFlags.levelExitReached);
+    ASSERT_TRUE(game->RunUntil([&] { return game->Scene() == SceneLoading; }, 300));
+    ASSERT_TRUE(game->RunUntil([&] { return game->Scene() == SceneLevel; }, 900));
+    EXPECT_EQ(GameFlags.currentLevel, 2);
 }
 
 } // namespace
