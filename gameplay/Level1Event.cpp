@@ -51,39 +51,16 @@ template <class T> std::shared_ptr<T> Named(const char* name) {
     return FindComponent<T>(name);
 }
 
-void SetAlpha(const char* name, float alpha) {
-    if (std::shared_ptr<Sprite> sprite = Named<Sprite>(name)) sprite->transparency = alpha;
-}
-
 float Alpha(const char* name) {
     std::shared_ptr<Sprite> sprite = Named<Sprite>(name);
     return sprite ? sprite->transparency : 0.0f;
 }
 
-void SetGhosted(const char* name, bool ghosted) {
-    if (std::shared_ptr<BoxCollider> box = Named<BoxCollider>(name)) box->ghosted = ghosted;
-}
-
-void SetAltTexture(Sprite& sprite, bool alternative) {
-    if (sprite.useAltTexture == alternative) return;
-    sprite.useAltTexture = alternative;
-    sprite.textureChanged = true;
-}
-
-bool StartsWith(const std::string& text, const char* prefix) {
-    return text.rfind(prefix, 0) == 0;
-}
-
-// Moves the object's Transform toward `target` by at most `step`; true once there.
-bool Approach(Transform& place, vec2 target, float step) {
-    const float dx = target.x - place.position.x, dy = target.y - place.position.y;
-    const float distance = std::sqrt(dx * dx + dy * dy);
-    if (distance <= step) {
-        place.SetPosition(target.x, target.y);
-        return true;
-    }
-    place.SetPosition(place.position.x + dx / distance * step, place.position.y + dy / distance * step);
-    return false;
+// Moves the object's Transform toward `target` at `speed` units per second; true once there.
+bool Approach(Transform& place, vec2 target, float speed, float dt) {
+    const vec2 next = MoveTowards(vec2{place.position.x, place.position.y}, target, speed, dt);
+    place.SetPosition(next.x, next.y);
+    return next.x == target.x && next.y == target.y;
 }
 
 } // namespace
@@ -128,7 +105,7 @@ void Level1Event::ApplyEventEffects(float) {
     case 1: // the newspaper blows past
         if (!flags.phaseTwoFlag || newspaperShown) break;
         newspaperShown = true;
-        SetAlpha("Newspaper", 1.0f);
+        SetTransparency("Newspaper", 1.0f);
         PlayEffect("newspaperblow");
         if (std::shared_ptr<Rigidbody> paper = Named<Rigidbody>("Newspaper"))
             paper->velocity = vec2{-newspaperSpeed, 0.0f};
@@ -138,7 +115,7 @@ void Level1Event::ApplyEventEffects(float) {
         eyesSeen = true;
         flags.inputLocked = true;
         flags.weatherStopped = true;
-        SetAlpha("SpawnEyes", 1.0f);
+        SetTransparency("SpawnEyes", 1.0f);
         SetWeather(false);
         StartFlicker();
         break;
@@ -152,7 +129,7 @@ void Level1Event::ApplyEventEffects(float) {
     case 6: // the cat comes out to the chess table
         if (flags.phaseTwoFlag || catWalking || catWalked) break;
         catWalking = true;
-        SetAlpha("CatWalk", 1.0f);
+        SetTransparency("CatWalk", 1.0f);
         if (std::shared_ptr<Sprite> walk = Named<Sprite>("CatWalk")) walk->animate = true;
         break;
     case 7: // floor 11's overgrown corridor is laid over the corridor
@@ -193,14 +170,14 @@ void Level1Event::StartFlicker() {
     if (std::shared_ptr<Transform> scare = Named<Transform>("PlayerScare"))
         if (std::shared_ptr<Transform> body = ComponentOf<Transform>(player))
             scare->SetPosition(body->position.x, body->position.y);
-    SetAlpha("PlayerScare", 1.0f);
+    SetTransparency("PlayerScare", 1.0f);
     Say("Huh? What's happening?");
     flags.alternateWorld = true;
 }
 
 void Level1Event::SetRoomsLit(bool lit) {
     for (const char* name : flickeringRooms)
-        if (std::shared_ptr<Sprite> room = Named<Sprite>(name)) SetAltTexture(*room, !lit);
+        if (std::shared_ptr<Sprite> room = Named<Sprite>(name)) UseAltTexture(*room, !lit);
     GameFlags.lightsOff = !lit;
 }
 
@@ -214,14 +191,14 @@ void Level1Event::UpdateSequences(float dt) {
             flickerClock = 0.0f;
             flickerLit = !flickerLit;
             SetRoomsLit(flickerLit);
-            SetAlpha("VoidDeckForeground", flickerLit ? 1.0f : 0.0f);
+            SetTransparency("VoidDeckForeground", flickerLit ? 1.0f : 0.0f);
             ++flickerCount;
         }
     }
     if (flickerOnUpperFloor) {
         if (flickerTime < otherWorldStart) return;
         for (const char* plant : {"CorridorPlant", "CorridorPlant1"})
-            if (std::shared_ptr<Sprite> look = Named<Sprite>(plant)) SetAltTexture(*look, true);
+            if (std::shared_ptr<Sprite> look = Named<Sprite>(plant)) UseAltTexture(*look, true);
         if (Framework::audioSystem) Framework::audioSystem->PlaySound("suspense", false);
         SetRoomsLit(true);
         EndFlicker();
@@ -231,11 +208,11 @@ void Level1Event::UpdateSequences(float dt) {
         SetRoomsLit(false);
         const float fadeIn = std::min(1.0f, flickerTime - otherWorldStart);
         for (const GameObjectRef& object : GameObjectList)
-            if (object && StartsWith(object->name, "VoidDeckAlternate"))
+            if (object && NameStartsWith(object->name, "VoidDeckAlternate"))
                 if (std::shared_ptr<Sprite> look = object->GetComponent<Sprite>())
                     look->transparency = fadeIn;
-        SetAlpha("KeyboardPromptSHIFT", 0.0f);
-        SetAlpha("VoidDeckForeground", 0.0f);
+        SetTransparency("KeyboardPromptSHIFT", 0.0f);
+        SetTransparency("VoidDeckForeground", 0.0f);
         // In the other world nothing is left to read.
         for (const GameObjectRef& object : InteractableObjects) {
             std::shared_ptr<TextSprite> caption = ComponentOf<TextSprite>(object);
@@ -256,8 +233,8 @@ void Level1Event::UpdateSequences(float dt) {
 void Level1Event::EndFlicker() {
     flickerRunning = false;
     GameFlags.inputLocked = false;
-    SetAlpha("PlayerScare", 0.0f);
-    SetAlpha("SpawnEyes", 0.0f);
+    SetTransparency("PlayerScare", 0.0f);
+    SetTransparency("SpawnEyes", 0.0f);
 }
 
 void Level1Event::CatSteps(float dt) {
@@ -269,11 +246,11 @@ void Level1Event::CatSteps(float dt) {
         } else if (std::fabs(walk->position.x - rest->position.x) < 20.0f) {
             catWalking = false;
             catWalked = true;
-            SetAlpha("CatWalk", 0.0f);
-            SetAlpha("OutsideCat", 1.0f);
+            SetTransparency("CatWalk", 0.0f);
+            SetTransparency("OutsideCat", 1.0f);
             if (std::shared_ptr<BoxCollider> box = Named<BoxCollider>("OutsideCat")) box->interactable = true;
         } else {
-            Approach(*walk, vec2{rest->position.x, walk->position.y}, catWalkSpeed * dt);
+            Approach(*walk, vec2{rest->position.x, walk->position.y}, catWalkSpeed, dt);
         }
     }
     if (petting) {
@@ -281,13 +258,13 @@ void Level1Event::CatSteps(float dt) {
         if (pettingTime >= pettingLength) {
             petting = false;
             GameFlags.inputLocked = false;
-            SetAlpha("PlayerPetCat", 0.0f);
-            SetAlpha("OutsideCat", 0.0f);
+            SetTransparency("PlayerPetCat", 0.0f);
+            SetTransparency("OutsideCat", 0.0f);
             if (std::shared_ptr<Sprite> body = ComponentOf<Sprite>(player)) body->transparency = 1.0f;
             if (std::shared_ptr<Transform> jump = Named<Transform>("CatJump")) {
                 catJumpLeg = 1;
                 catJumpTarget = vec2{jump->position.x + 200.0f, jump->position.y};
-                SetAlpha("CatJump", 1.0f);
+                SetTransparency("CatJump", 1.0f);
                 if (std::shared_ptr<Sprite> look = Named<Sprite>("CatJump")) look->animate = true;
             }
         }
@@ -300,7 +277,7 @@ void Level1Event::CatSteps(float dt) {
             return;
         }
         const float speed = catJumpLeg == 1 ? 160.0f : 260.0f;
-        const bool there = Approach(*jump, catJumpTarget, speed * dt);
+        const bool there = Approach(*jump, catJumpTarget, speed, dt);
         if (catJumpLeg == 1 && there) {
             catJumpLeg = 2;
             catJumpTarget = vec2{jump->position.x - 1500.0f, jump->position.y};
@@ -330,12 +307,12 @@ void Level1Event::PetCat(GameObject& cat) {
     flags.phaseTwoFlag = true;
     petted = petting = true;
     pettingTime = 0.0f;
-    SetAlpha("ChesstableOldMan", 0.0f);
+    SetTransparency("ChesstableOldMan", 0.0f);
     PlayEffect("catmeow2");
     if (std::shared_ptr<BoxCollider> box = cat.GetComponent<BoxCollider>()) box->interactable = false;
     flags.inputLocked = true;
     if (std::shared_ptr<Sprite> look = cat.GetComponent<Sprite>()) {
-        SetAltTexture(*look, true);
+        UseAltTexture(*look, true);
         look->numRows = 1;
         look->numColumns = 60;
         look->column = look->row = 0;
@@ -346,7 +323,7 @@ void Level1Event::PetCat(GameObject& cat) {
     if (std::shared_ptr<Transform> scene = Named<Transform>("PlayerPetCat"))
         if (std::shared_ptr<Transform> body = ComponentOf<Transform>(player))
             scene->SetPosition(body->position.x, body->position.y);
-    SetAlpha("PlayerPetCat", 1.0f);
+    SetTransparency("PlayerPetCat", 1.0f);
     if (std::shared_ptr<Sprite> scene = Named<Sprite>("PlayerPetCat")) scene->animate = true;
     if (std::shared_ptr<Sprite> body = ComponentOf<Sprite>(player)) body->transparency = 0.0f;
 }
@@ -384,8 +361,7 @@ void Level1Event::OnInteract(GameObject& object) {
             flags.lightSwitchUse = true;
             if (std::shared_ptr<LightSwitch> lever = object.GetComponent<LightSwitch>()) lever->LeverStep();
             for (const GameObjectRef& other : GameObjectList)
-                if (other && StartsWith(other->name, "VoidDeckAlternate"))
-                    SetAlpha(other->name.c_str(), 0.0f);
+                if (other && NameStartsWith(other->name, "VoidDeckAlternate")) SetTransparency(other, 0.0f);
             SetRoomsLit(true);
             SetGhosted("Event013LeftBoundary", true);
             SetWeather(true);
@@ -423,7 +399,7 @@ void Level1Event::OnInteract(GameObject& object) {
                 flags.liftCalled = true;
                 PlayEffect("liftbutton");
                 lift->Use();
-                SetAlpha("KeyboardPromptSHIFT", 0.0f);
+                SetTransparency("KeyboardPromptSHIFT", 0.0f);
             }
         break;
     case ObjectType::WrapPos:
@@ -436,7 +412,7 @@ void Level1Event::OnInteract(GameObject& object) {
                 PlayEffect("blackout");
                 flags.blackoutSoundPending = false;
             }
-            SetAlpha("OldManIdle", 1.0f);
+            SetTransparency("OldManIdle", 1.0f);
             SetGhosted("OldManIdle", false);
             StartFlicker();
             Say("Blocked! I need to find another way.");

@@ -16,10 +16,6 @@
 
 namespace {
 
-bool StartsWith(const std::string& text, const char* prefix) {
-    return text.rfind(prefix, 0) == 0;
-}
-
 void ShowFrame(Sprite& sprite, int32_t column) {
     const int32_t columns = std::max(sprite.numColumns, 1);
     sprite.column = std::min(column, columns - 1);
@@ -94,17 +90,17 @@ void LightSwitch::Use(GameObject& room) {
             if (std::shared_ptr<Sprite> keys = ComponentOf<Sprite>(child))
                 keys->transparency = s ? 1.0f : 0.0f;
         }
-        if (StartsWith(name, "Bedroom") && child->type == ObjectType::Boundary) {
+        if (NameStartsWith(name, "Bedroom") && child->type == ObjectType::Boundary) {
             if (std::shared_ptr<BoxCollider> blocker = ComponentOf<BoxCollider>(child)) blocker->ghosted = s;
         }
-        if (StartsWith(name, "FloodedKitchen") && StartsWith(child->name, "Lamp")) {
+        if (NameStartsWith(name, "FloodedKitchen") && NameStartsWith(child->name, "Lamp")) {
             if (std::shared_ptr<Sprite> lamp = ComponentOf<Sprite>(child)) ShowFrame(*lamp, s ? 1 : 0);
             if (std::shared_ptr<BoxCollider> lampBox = ComponentOf<BoxCollider>(child))
                 lampBox->interactable = s;
         }
     }
-    if (StartsWith(name, "FloodedKitchen")) Say("Dialogue", "That should do it. It should be gone now.");
-    PlayEffect(StartsWith(name, "HangingLamp") ? "switchpull" : "switchon");
+    if (NameStartsWith(name, "FloodedKitchen")) Say("Dialogue", "That should do it. It should be gone now.");
+    PlayEffect(NameStartsWith(name, "HangingLamp") ? "switchpull" : "switchon");
 }
 
 void LightSwitch::KitchenHint(GameObject& room) {

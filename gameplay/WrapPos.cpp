@@ -68,10 +68,6 @@ const WrapRoute* FindRoute(int32_t level, const std::string& from) {
     return nullptr;
 }
 
-bool StartsWith(const std::string& text, const char* prefix) {
-    return text.rfind(prefix, 0) == 0;
-}
-
 // Shows the first frame of the sprite's main or alternative sheet and lets it play.
 void ShowSheetFromStart(Sprite& sprite, bool alternative) {
     sprite.useAltTexture = alternative;
@@ -81,12 +77,6 @@ void ShowSheetFromStart(Sprite& sprite, bool alternative) {
     sprite.row = 0;
     sprite.uOffset = 0.0f;
     sprite.vOffset = 0.0f;
-}
-
-void SetAltTexture(Sprite* sprite, bool alternative) {
-    if (!sprite || sprite->useAltTexture == alternative) return;
-    sprite->useAltTexture = alternative;
-    sprite->textureChanged = true;
 }
 
 void SetGravity(const GameObjectRef& player, bool on) {
@@ -155,7 +145,7 @@ void WrapPos::FadeBack(float dt) {
     fadeTimer = 0.0f;
     arrived = false;
     SetFade(0.0f);
-    SetAltTexture(ComponentOf<Sprite>(fadeObject.lock()).get(), false);
+    if (std::shared_ptr<Sprite> fade = ComponentOf<Sprite>(fadeObject.lock())) UseAltTexture(*fade, false);
     SetGravity(playerObject.lock(), true);
 }
 
@@ -184,7 +174,7 @@ void WrapPos::RequestedStep(float dt) {
     Sprite* fade = ComponentOf<Sprite>(fadeObject.lock()).get();
     const bool finaleWalk = GameFlags.runDisabled;
     fadeTimer += finaleWalk ? dt / 2.0f : dt;
-    SetAltTexture(fade, finaleWalk);
+    if (fade) UseAltTexture(*fade, finaleWalk);
     SetFade(fadeTimer);
     GameFlags.wrapInProgress = true;
     if (fadeTimer > (finaleWalk ? finaleFadeLimit : fadeLimit)) Complete(RequestedDestination());
@@ -249,7 +239,7 @@ void WrapPos::Teleport(const GameObject& destination) {
     const vec3 to = destination.GetComponent<Transform>()->position;
     SetGravity(playerObject.lock(), false);
     PlacePlayer(to.x, to.y);
-    if (StartsWith(destination.name, "RoofTopToContainer")) {
+    if (NameStartsWith(destination.name, "RoofTopToContainer")) {
         PlaceCamera(to.x, GameFlags.rooftopCameraY);
         GameFlags.cameraTargetY = GameFlags.rooftopCameraY;
     } else {

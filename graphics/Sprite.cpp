@@ -280,3 +280,17 @@ bool StepFade(Sprite* fade, float target, float step) {
         fade->transparency = std::max(target, fade->transparency - step);
     return fade->transparency == target;
 }
+
+void SetTransparency(const std::shared_ptr<GameObject>& object, float transparency) {
+    if (std::shared_ptr<Sprite> sprite = ComponentOf<Sprite>(object)) sprite->transparency = transparency;
+}
+
+void SetTransparency(const std::string& objectName, float transparency) {
+    SetTransparency(FindObjectByName(objectName), transparency);
+}
+
+void UseAltTexture(Sprite& sprite, bool alternative) {
+    if (sprite.useAltTexture == alternative) return;
+    sprite.useAltTexture = alternative;
+    sprite.textureChanged = true;
+}

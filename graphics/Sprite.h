@@ -71,3 +71,10 @@ private:
 // (0 clear, 1 covered) and stops there. True once it is there; no sprite counts as there, so a scene
 // without its fade object never waits on it.
 bool StepFade(Sprite* fade, float target, float step);
+
+class GameObject;
+// Sets the transparency of an object's sprite (0 hidden, 1 fully shown); nothing without one.
+void SetTransparency(const std::shared_ptr<GameObject>& object, float transparency);
+void SetTransparency(const std::string& objectName, float transparency);
+// Shows the alternative texture (or the main one again); nothing when it already shows.
+void UseAltTexture(Sprite& sprite, bool alternative);

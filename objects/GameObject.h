@@ -76,5 +76,11 @@ template <class T> std::shared_ptr<T> FindComponent(const std::string& name) {
     return ComponentOf<T>(FindObjectByName(name));
 }
 
+// Whether an object's name begins with `prefix`: whole families of objects ("Bedroom…", "Lamp…")
+// answer to one rule.
+inline bool NameStartsWith(const std::string& name, const char* prefix) {
+    return name.rfind(prefix, 0) == 0;
+}
+
 // Every object of type Button, in list order.
 std::vector<GameObjectRef> FindButtonObjects();

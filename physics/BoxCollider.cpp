@@ -119,3 +119,7 @@ void BoxCollider::Inspector(int objectId) {
     ImGui::Checkbox(Label("To Be Added Interactable##", objectId).c_str(), &toBeAddedInteractable);
     ImGui::Checkbox(Label("Ghost Mode##", objectId).c_str(), &ghosted);
 }
+
+void SetGhosted(const std::string& objectName, bool ghosted) {
+    if (std::shared_ptr<BoxCollider> box = FindComponent<BoxCollider>(objectName)) box->ghosted = ghosted;
+}

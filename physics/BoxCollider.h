@@ -32,6 +32,9 @@ public:
     bool toBeAddedInteractable = false; // joins InteractableObjects when its level loads
 };
 
+// Makes the collider of the object called `objectName` a ghost (or solid again); nothing without one.
+void SetGhosted(const std::string& objectName, bool ghosted);
+
 // Editor outlines, shared by every collider: draw all boxes, and their colour (0 to 255 each).
 extern bool showAllDebugLines;
 extern vec3 debugLineColor;

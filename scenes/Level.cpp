@@ -22,10 +22,6 @@ namespace {
 
 constexpr float fadeInRate = 0.2f; // transparency per second: five seconds from black
 
-void SetTransparency(const GameObjectRef& object, float value) {
-    if (std::shared_ptr<Sprite> sprite = ComponentOf<Sprite>(object)) sprite->transparency = value;
-}
-
 // A developer warp: with C held, the key moves the player to a fixed place or to a named object.
 struct Warp {
     int32_t level;

@@ -61,15 +61,11 @@ const CameraPan pans[] = {
 static_assert(sizeof(pans) / sizeof(pans[0]) == sizeof(LevelCamera::panAsked) / sizeof(bool),
               "one remembered request per pan");
 
-// Moves `view` toward (x, y) by at most `step`; true once within the arrival distance.
-bool MoveToward(Transform& view, float x, float y, float step) {
-    const float dx = x - view.position.x, dy = y - view.position.y;
-    const float distance = std::sqrt(dx * dx + dy * dy);
-    if (distance > step)
-        view.SetPosition(view.position.x + dx / distance * step, view.position.y + dy / distance * step);
-    else
-        view.SetPosition(x, y);
-    return distance - std::min(distance, step) <= panArrival;
+// Moves `view` toward (x, y) at the pan's speed; true once within the arrival distance.
+bool PanToward(Transform& view, float x, float y, float dt) {
+    const vec2 next = MoveTowards(vec2{view.position.x, view.position.y}, vec2{x, y}, panSpeed, dt);
+    view.SetPosition(next.x, next.y);
+    return Length(vec2{x, y} - next) <= panArrival;
 }
 
 } // namespace
@@ -126,10 +122,9 @@ void LevelCamera::StepPan(float dt) {
     }
     GameFlagBlock& flags = GameFlags;
     flags.inputLocked = true;
-    const float step = panSpeed * dt;
 
     if (panStage == 0) {
-        if (!MoveToward(*view, target->position.x, target->position.y, step)) return;
+        if (!PanToward(*view, target->position.x, target->position.y, dt)) return;
         if (pan->line) Say("Dialogue", pan->line);
         if (Framework::audioSystem)
             for (const char* cue : pan->cues)
@@ -141,7 +136,7 @@ void LevelCamera::StepPan(float dt) {
         panHold += dt;
         const bool stillShowing = pan->onArrival && flags.*(pan->onArrival);
         if (panHold >= panHoldTime && !stillShowing) panStage = 2;
-    } else if (MoveToward(*view, body->position.x, flags.cameraTargetY, step)) {
+    } else if (PanToward(*view, body->position.x, flags.cameraTargetY, dt)) {
         flags.inputLocked = false;
         if (pan->clearsRequest) flags.*(pan->request) = false;
         if (pan->onReturn) flags.*(pan->onReturn) = true;

@@ -23,10 +23,6 @@ int32_t FlashesForARound() {
     return std::max(2, 1 + std::rand() % 4);
 }
 
-void SetGhosted(const char* name, bool ghosted) {
-    if (std::shared_ptr<BoxCollider> box = FindComponent<BoxCollider>(name)) box->ghosted = ghosted;
-}
-
 } // namespace
 
 void LevelHints::Start() {

@@ -19,10 +19,6 @@ namespace {
 
 const char* const musicName = "bgm";
 
-void SetFade(const GameObjectRef& object, float transparency) {
-    if (std::shared_ptr<Sprite> sprite = ComponentOf<Sprite>(object)) sprite->transparency = transparency;
-}
-
 // -1 for an object that is not a button.
 int32_t KindOf(const GameObjectRef& object) {
     std::shared_ptr<Button> button = ComponentOf<Button>(object);
@@ -97,11 +93,11 @@ void Menu::Initialize() {
     back = FindObjectByName("Back");
     quitConfirmationHUD = FindObjectByName("QuitConfirmationHUD");
     creditsHUD = FindObjectByName("CreditsHUD");
-    SetFade(black, 1.0f);
-    SetFade(howToPlayHUD, 0.0f);
-    SetFade(back, 0.0f);
-    SetFade(quitConfirmationHUD, 0.0f);
-    SetFade(creditsHUD, 0.0f);
+    SetTransparency(black, 1.0f);
+    SetTransparency(howToPlayHUD, 0.0f);
+    SetTransparency(back, 0.0f);
+    SetTransparency(quitConfirmationHUD, 0.0f);
+    SetTransparency(creditsHUD, 0.0f);
 
     // The mute outlives the visit; a freshly loaded switch must not claim the sound is on.
     if (muted) {
@@ -151,8 +147,8 @@ void Menu::OpenRequestedScreens() {
         MenuState.howToPlayRequested = false;
         if (back) {
             previousSelection = selection;
-            SetFade(howToPlayHUD, 1.0f);
-            SetFade(back, 1.0f);
+            SetTransparency(howToPlayHUD, 1.0f);
+            SetTransparency(back, 1.0f);
             Select(back);
         } else {
             MenuState.verticalNavEnabled = true;
@@ -161,8 +157,8 @@ void Menu::OpenRequestedScreens() {
     if (MenuState.quitDialogRequested) {
         MenuState.quitDialogRequested = false;
         if (!quitButtons.empty()) {
-            for (const GameObjectRef& button : quitButtons) SetFade(button, 1.0f);
-            SetFade(quitConfirmationHUD, 1.0f);
+            for (const GameObjectRef& button : quitButtons) SetTransparency(button, 1.0f);
+            SetTransparency(quitConfirmationHUD, 1.0f);
             previousSelection = selection;
             // "No" (the right one) is the default answer.
             const int32_t index = quitButtons.size() > 1 ? 1 : 0;
@@ -178,8 +174,8 @@ void Menu::OpenRequestedScreens() {
         MenuState.creditsRequested = false;
         if (back) {
             previousSelection = selection;
-            SetFade(creditsHUD, 1.0f);
-            SetFade(back, 1.0f);
+            SetTransparency(creditsHUD, 1.0f);
+            SetTransparency(back, 1.0f);
             Select(back);
         } else {
             MenuState.verticalNavEnabled = true;
@@ -188,7 +184,7 @@ void Menu::OpenRequestedScreens() {
     if (MenuState.optionsRequested) {
         MenuState.optionsRequested = false;
         if (!optionButtons.empty()) {
-            for (const GameObjectRef& button : optionButtons) SetFade(button, 1.0f);
+            for (const GameObjectRef& button : optionButtons) SetTransparency(button, 1.0f);
             previousSelection = selection;
             Select(optionButtons.front());
             MenuState.inOptions = true;
@@ -213,23 +209,23 @@ void Menu::CloseScreenWhenDue(float dt) {
     const int32_t mainCount = static_cast<int32_t>(mainButtons.size());
     switch (KindOf(previousSelection)) {
     case Button::HowToPlay:
-        SetFade(howToPlayHUD, 0.0f);
-        SetFade(back, 0.0f);
+        SetTransparency(howToPlayHUD, 0.0f);
+        SetTransparency(back, 0.0f);
         SetButtonLook(back, Button::Idle);
         Select(previousSelection);
         break;
     case Button::Quit:
-        SetFade(quitConfirmationHUD, 0.0f);
+        SetTransparency(quitConfirmationHUD, 0.0f);
         for (const GameObjectRef& button : quitButtons) {
-            SetFade(button, 0.0f);
+            SetTransparency(button, 0.0f);
             SetButtonLook(button, Button::Idle);
         }
         Select(previousSelection);
         MenuState.selectionIndex = mainCount - 1;
         break;
     case Button::Credits:
-        SetFade(creditsHUD, 0.0f);
-        SetFade(back, 0.0f);
+        SetTransparency(creditsHUD, 0.0f);
+        SetTransparency(back, 0.0f);
         // Back serves three screens: it must not come back already pressed.
         SetButtonLook(back, Button::Idle);
         Select(previousSelection);
@@ -239,7 +235,7 @@ void Menu::CloseScreenWhenDue(float dt) {
             ToggleMute(); // the options stay open
         } else if (IsNamed(selection, "Back")) {
             for (const GameObjectRef& button : optionButtons) {
-                SetFade(button, 0.0f);
+                SetTransparency(button, 0.0f);
                 SetButtonLook(button, Button::Idle);
             }
             Select(previousSelection);

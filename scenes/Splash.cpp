@@ -12,10 +12,6 @@ namespace {
 constexpr float blackHoldSeconds = 6.0f; // black screen before the first logo
 constexpr float logoShowSeconds = 5.0f;  // each logo fully shown
 
-void SetFade(const GameObjectRef& object, float transparency) {
-    if (std::shared_ptr<Sprite> sprite = ComponentOf<Sprite>(object)) sprite->transparency = transparency;
-}
-
 } // namespace
 
 void Splash::Load() {
@@ -31,7 +27,7 @@ void Splash::Initialize() {
     stage = 1;
     black = FindObjectByName("Black");
     logos = {FindObjectByName("Tessary"), FindObjectByName("Orvex")};
-    SetFade(black, 1.0f);
+    SetTransparency(black, 1.0f);
     ShowLogo(0, 1.0f);
     ShowLogo(1, 0.0f);
     // Runs inside this first pass, so the next frame's dt includes it and the black hold is that
@@ -40,7 +36,7 @@ void Splash::Initialize() {
 }
 
 void Splash::ShowLogo(size_t index, float transparency) {
-    if (index < logos.size()) SetFade(logos[index], transparency);
+    if (index < logos.size()) SetTransparency(logos[index], transparency);
 }
 
 void Splash::Update(float dt) {
