@@ -350,9 +350,9 @@ obj("KeyboardPromptS", 12, "Lift").transform(LIFT_X, child_y(F12_STAND, prompt_y
 # The old goods lift at the deck's west end, out of use for years; the story forces it open.
 OLD_LIFT_X = -1560.0
 old_lobby_top = F1_ROOM_Y + ROOM_H / 2 - 80
-obj("OldLiftLobby", 4).transform(OLD_LIFT_X, (F1_TOP + old_lobby_top) / 2, Z_LOBBY, LOBBY_W, old_lobby_top - F1_TOP).sprite("lift_lobby_1.png", tint=(0.7, 0.7, 0.75))
+obj("OldLiftLobby", 4).transform(OLD_LIFT_X, (F1_TOP + old_lobby_top) / 2, Z_LOBBY, LOBBY_W, old_lobby_top - F1_TOP).sprite("lift_lobby_1.png")
 obj("OldLiftDoors", 4).transform(OLD_LIFT_X, F1_TOP + DOOR_H / 2, Z_LIFT_BURST - 0.5, DOOR_W, DOOR_H).sprite(
-    "lift_door_close_lit.png", cols=45, u=44, count=0, tint=(0.7, 0.7, 0.75))
+    "lift_door_close_lit.png", cols=45, u=44, count=0)
 obj("EventLiftBurstingOut", 4).transform(OLD_LIFT_X, F1_TOP + DOOR_H / 2, Z_LIFT_BURST, DOOR_W, DOOR_H).sprite(
     "lift_burst.png", alpha=0.0, cols=40, delay=30.0, count=1)
 call_y = F12_TOP + 81
@@ -445,8 +445,7 @@ obj("OldManIdle", 9).transform(CORRIDOR_RIGHT, F1_TOP + 70, Z_PLAYER - 0.5, 90, 
 
 # The lever at the deck's west end, and the boundary the flicker closes behind it.
 LEVER_X = -1150.0
-obj("LeverPanel", 4).transform(LEVER_X, F1_TOP + 81, Z_PROP, CALL_W, CALL_H).sprite("lift_call_panel.png",
-                                                                                  tint=(0.8, 0.7, 0.6))
+obj("LeverPanel", 4).transform(LEVER_X, F1_TOP + 81, Z_PROP, CALL_W, CALL_H).sprite("lift_call_panel.png")
 # Usable once the other world is here.
 story_trigger("Event013CreatureSpawn(Left)", LEVER_X, F1_STAND, 60, add=True).behaviour("LightSwitch")
 trigger("Event013LeftBoundary", 9, LEVER_X - 150, F1_TOP + 300, 20, 600, ghost=True)

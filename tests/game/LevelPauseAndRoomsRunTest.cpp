@@ -1,15 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "audio/AudioSystem.h"
-#include "engine/Random.h"
-#include "gameplay/GameFlags.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/Sprite.h"
-#include "objects/GameObject.h"
-#include "objects/Transform.h"
-#include "scenes/Level.h"
-#include "scenes/SceneSystem.h"
-#include "tests/support/GameHarness.h"
+#include "tests/game/LevelOneRun.h"
 
 using namespace Framework;
 
@@ -17,32 +11,11 @@ namespace {
 
 // Level 1 around its story: the pause menu driven by the keys alone, the sound of the rooms, and a
 // death that wakes the player on the death bed and lets them walk back.
-class LevelPauseAndRoomsRun : public ::testing::Test {
+class LevelPauseAndRoomsRun : public LevelOneRun {
 protected:
-    void SetUp() override {
-        if (!DisplayAvailable()) GTEST_SKIP() << "no display";
-        GameOptions options;
-        options.width = 960;
-        options.height = 540;
-        game = std::make_unique<GameHarness>(options);
-        ASSERT_TRUE(game->IsRunning());
-        SeedRandom(2024);
-        sceneSystem->StartAtLevel(1);
-        game->RunFrame();
-        ASSERT_EQ(game->Scene(), SceneLevel);
-        player = FindObjectByName("Player");
-        ASSERT_TRUE(player);
-    }
-
-    ::Level& Level() const { return static_cast<::Level&>(*sceneSystem->GetCurrentScene()); }
-    vec3 At() const { return player->GetComponent<Transform>()->position; }
     LevelPauseMenu& Menu() const { return Level().pauseMenu; }
     std::string Selected() const { return Menu().selectedButton ? Menu().selectedButton->name : ""; }
     float Shown(const char* name) const { return FindComponent<Sprite>(name)->transparency; }
-    void Tap(int key, int frames = 2) {
-        game->Press(key);
-        game->RunFrames(frames);
-    }
     void Warp(char key) {
         game->Hold(Key::Letter('C'));
         Tap(Key::Letter(key), 2);
@@ -54,9 +27,6 @@ protected:
         Tap(Key::Escape);
         ASSERT_TRUE(game->RunUntil([&] { return Level().fadeInDone; }, 400));
     }
-
-    std::unique_ptr<GameHarness> game;
-    GameObjectRef player;
 };
 
 TEST_F(LevelPauseAndRoomsRun, EscapePausesAndTheMenuIsDrivenByTheKeys) {

@@ -89,29 +89,6 @@ TEST_F(LevelTest, StartsBlackWithTriggersHiddenTheCameraOnThePlayerAndTheOpening
     EXPECT_FALSE(Music("intro").finished);
 }
 
-TEST_F(LevelTest, ExitFadesToBlackAndHandsOverToTheLoadingScreenWithTheNextLevel) {
-    for (bool withBlack : {true, false}) {
-        Start();
-        SkipOpening();
-        if (!withBlack) {
-            GameObjectList.erase(
-                std::find(GameObjectList.begin(), GameObjectList.end(), FindObjectByName("Black")));
-            level.black.reset();
-        }
-        GameFlags.levelExitReached = true;
-        Frames(withBlack ? 30 : 1);
-        if (withBlack) {
-            EXPECT_NEAR(Alpha("Black"), 0.5f, 0.02f);
-            EXPECT_EQ(Framework::sceneSystem->nextScene, SceneLevel);
-            Frames(31);
-        }
-        EXPECT_EQ(GameFlags.currentLevel, 2) << withBlack;
-        EXPECT_EQ(Framework::sceneSystem->nextScene, SceneLoading) << withBlack;
-        level.Unload();
-        Framework::sceneSystem->nextScene = SceneLevel;
-    }
-}
-
 TEST_F(LevelTest, LevelsTwoAndThreeFadeInOverFiveSecondsAndOnlyTwoHasAnExit) {
     for (int number : {2, 3}) {
         box.WriteResource(

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "engine/Random.h"
+#include "gameplay/GameFlags.h"
+#include "graphics/TextSprite.h"
+#include "objects/GameObject.h"
+#include "objects/Transform.h"
+#include "physics/BoxCollider.h"
+#include "scenes/Level.h"
+#include "scenes/SceneSystem.h"
+#include "tests/support/GameHarness.h"
+
+// Level 1 started in a small window (the software rasteriser's time goes by the pixel) and played
+// with the keys alone, as a person would.
+class LevelOneRun : public ::testing::Test {
+protected:
+    static constexpr int Left = Key::Letter('A');
+    static constexpr int Right = Key::Letter('D');
+    static constexpr int Use = Key::Letter('E');
+
+    void SetUp() override {
+        if (!DisplayAvailable()) GTEST_SKIP() << "no display";
+        GameOptions options;
+        options.width = 960;
+        options.height = 540;
+        game = std::make_unique<GameHarness>(options);
+        ASSERT_TRUE(game->IsRunning());
+        SeedRandom(2024);
+        Framework::sceneSystem->StartAtLevel(1);
+        game->RunFrame();
+        ASSERT_EQ(game->Scene(), SceneLevel);
+        player = FindObjectByName("Player");
+        ASSERT_TRUE(player);
+    }
+
+    ::Level& Level() const { return static_cast<::Level&>(*Framework::sceneSystem->GetCurrentScene()); }
+    vec3 At() const { return player->GetComponent<Transform>()->position; }
+    std::string Said() const { return FindComponent<TextSprite>("Dialogue")->GetText(); }
+    bool Ghosted(const char* name) const { return FindComponent<BoxCollider>(name)->ghosted; }
+
+    // Walks (holding the key, running when it is far) until the player's x passes `x`; false if it
+    // never does.
+    bool WalkTo(float x, int frames = 1500) {
+        const int key = x > At().x ? Right : Left;
+        const bool far = std::abs(x - At().x) > 400.0f;
+        game->Hold(key);
+        // Shift switches running on and off: a long way is run.
+        game->RunFrames(2);
+        if (far != GameFlags.isRunning) {
+            game->Press(Key::LeftShift);
+            game->RunFrame();
+        }
+        const bool arrived = game->RunUntil([&] { return key == Right ? At().x >= x : At().x <= x; }, frames);
+        game->Release(key);
+        game->RunFrame();
+        return arrived;
+    }
+    void Tap(int key, int frames = 2) {
+        game->Press(key);
+        game->RunFrames(frames);
+    }
+    void HoldFor(int key, int frames) {
+        game->Hold(key);
+        game->RunFrames(frames);
+        game->Release(key);
+    }
+
+    std::unique_ptr<GameHarness> game;
+    GameObjectRef player;
+};
