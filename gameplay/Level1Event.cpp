@@ -78,6 +78,7 @@ void Level1Event::Initialize() {
         false;
     pettingTime = 0.0f;
     catJumpLeg = 0;
+    huntStarted = huntToRetry = false;
 }
 
 void Level1Event::Update(float dt) {
@@ -90,6 +91,7 @@ void Level1Event::Update(float dt) {
     UpdateSequences(dt);
     CatSteps(dt);
     LiftBurst();
+    RetryHuntAfterDeath();
     // The window opens once the creature has gone and the building has begun to give way.
     if (std::shared_ptr<BoxCollider> window = Named<BoxCollider>("WindowEnd"))
         if (GameFlags.buildingCollapse) window->interactable = true;
@@ -124,6 +126,7 @@ void Level1Event::ApplyEventEffects(float) {
         flags.inputLocked = true;
         flags.weatherStopped = false;
         flags.pursuitStarted = true;
+        huntStarted = true;
         SetGhosted("Event014LeftBoundary", false);
         break;
     case 6: // the cat comes out to the chess table
@@ -299,6 +302,24 @@ void Level1Event::LiftBurst() {
     if (burst->column >= burstReleaseColumn) {
         flags.creatureReleased = true;
         flags.liftBurstPending = false;
+    }
+}
+
+void Level1Event::RetryHuntAfterDeath() {
+    GameFlagBlock& flags = GameFlags;
+    if (huntStarted && flags.playerDying && !flags.buildingCollapse) huntToRetry = true;
+    if (!huntToRetry || flags.playerDying) return;
+    // Back from the death bed: the old lift stands shut again and walking back past it lets the
+    // creature out once more.
+    huntToRetry = huntStarted = false;
+    flags.weatherStopped = true;
+    SetGhosted("Event014LeftBoundary", true);
+    if (std::shared_ptr<Sprite> burst = Named<Sprite>("EventLiftBurstingOut")) {
+        burst->transparency = 0.0f;
+        burst->animate = false;
+        burst->animationCount = 1;
+        burst->column = 0;
+        burst->uOffset = 0.0f;
     }
 }
 

@@ -38,6 +38,8 @@ public:
     int32_t catJumpLeg = 0; // 0 not jumping, 1 up onto the wall, 2 away along it, 3 gone
     vec2 catJumpTarget;
     bool overlayPlaced = false;
+    bool huntStarted = false; // the creature has been let out of the old lift
+    bool huntToRetry = false; // it caught the player: the chase starts again after the respawn
 
 protected:
     void OnInteract(GameObject& object) override;
@@ -48,6 +50,7 @@ private:
     void UpdateSequences(float dt);
     void CatSteps(float dt);
     void LiftBurst();
+    void RetryHuntAfterDeath();
     void StartFlicker();
     void EndFlicker();
     void SetRoomsLit(bool lit);

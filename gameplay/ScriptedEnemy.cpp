@@ -254,7 +254,9 @@ void ScriptedEnemy::Withdraw(float dt) {
     if (!flags.creatureActive) return;
     flags.creatureActive = false;
     flags.creatureReleased = false;
-    if (flags.currentLevel == 1) flags.buildingCollapse = true;
+    // Level 1's building gives way when the creature gives up its hunt; after a kill it only goes
+    // back to wait, and the hunt can be tried again.
+    if (flags.currentLevel == 1 && !flags.playerDying) flags.buildingCollapse = true;
     // Once, as it goes: a burst restarted every withdrawn frame would still be counting down when
     // the creature next appears and would cut its particles off.
     if (std::shared_ptr<ParticleEmitter> particles = Particles()) {
