@@ -300,6 +300,7 @@ void Level1Event::LiftBurst() {
     burst->animate = true;
     // Released once: the creature clears the call itself when it is on stage.
     if (burst->column >= burstReleaseColumn) {
+        SetTransparency("LiftStaticBackground", 1.0f);
         flags.creatureReleased = true;
         flags.liftBurstPending = false;
     }
@@ -314,6 +315,7 @@ void Level1Event::RetryHuntAfterDeath() {
     huntToRetry = huntStarted = false;
     flags.weatherStopped = true;
     SetGhosted("Event014LeftBoundary", true);
+    SetTransparency("LiftStaticBackground", 0.0f);
     if (std::shared_ptr<Sprite> burst = Named<Sprite>("EventLiftBurstingOut")) {
         burst->transparency = 0.0f;
         burst->animate = false;

@@ -381,7 +381,7 @@ obj("WrapExit", 11).transform(CORRIDOR_RIGHT - WRAP_W / 2, F1_STAND, 0, WRAP_W, 
     interactable=True, add=True).behaviour("WrapPos")
 
 # A caption the player reads at the stairwell door.
-obj("StairsNotice", 4).transform(CORRIDOR_RIGHT - 160, F12_STAND, 0, 80, PLAYER_H).body().box().text(
+obj("DialogueStairs", 4).transform(CORRIDOR_RIGHT - 160, F12_STAND, 0, 80, PLAYER_H).body().box().text(
     "Twelve floors of stairs. The lift would be quicker.")
 
 # Rain water standing on the void deck where the wind drives it in: slows the player down.
@@ -474,6 +474,21 @@ for name, x in [("CorridorPlant", -900), ("CorridorPlant1", 700)]:
 story_trigger("Event017FlipFloor11Overlay", -1650, F12_STAND)
 obj("CorridorAlternate11Overlay", 4).transform(-1200, F12_ROOM_Y + ROOM_H, Z_ROOM + 2, ROOM_W, ROOM_H).sprite(
     "corridor_alternate_overlay.png")
+
+# Caught in the old man's way while the creature is loose.
+trigger("OldManIdleCollision", 4, CORRIDOR_RIGHT - 50, F1_STAND, 30, PLAYER_H)
+# Behind the old lift's forced doors: a car that is not a car, lost in static.
+obj("LiftStaticBackground", 4).transform(OLD_LIFT_X, F1_TOP + DOOR_H / 2, Z_LIFT_BURST - 0.25, DOOR_W, DOOR_H).sprite(
+    "lift_static.png", alpha=0.0)
+# The shadows the lift cores throw across the floor in front of them.
+for name, x in [("LiftdoorAlpha", OLD_LIFT_X), ("RightLiftAlpha", LIFT_X)]:
+    obj(name, 4).transform(x, F1_TOP + 8, Z_PROP - 1, LOBBY_W * 0.8, 16).sprite("black.png", alpha=0.35)
+# The building's cat, asleep by the lift on floor 12: it shows up there once the story has moved on.
+obj("Cat", 4).transform(LIFT_X - 190, F12_TOP + 25, Z_PROP, 60, 50).sprite("cat_sit.png", alpha=0.0)
+story_trigger("Event015Lamp", -300, F12_STAND)
+# A note on the lift's call panel, read when the player reaches it.
+obj("DialogueLiftButt", 4).transform(CALL_X - 70, F12_STAND, 0, 40, PLAYER_H).body().box().text(
+    "The lift still runs at night, at least.")
 
 # The way out: the window of the empty shop by the lift, which opens once the creature has gone.
 obj("WindowEnd", 4).transform(1400, F1_STAND, 0, 80, PLAYER_H).body().box(add=True)

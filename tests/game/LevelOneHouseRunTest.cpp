@@ -81,8 +81,14 @@ TEST_F(LevelOneHouseRun, FromTheOpeningThroughTheHuntToTheWindow) {
     EXPECT_FALSE(GameFlags.inputLocked);
     EXPECT_TRUE(Ghosted("EventBoundaryDoor"));
 
-    // Along the corridor to the lift: call it, step in, ride down in the dark, step out.
+    // Along the corridor to the lift: its rain and wind are heard at once, with no loop started
+    // over. Call the lift, step in, ride down in the dark, step out.
+    const auto& loops = audioSystem->bgmChannels;
+    const Platform::ChannelHandle indoorRain = loops.at("rainindoor").channel;
     ASSERT_TRUE(WalkTo(1530.0f));
+    EXPECT_EQ(loops.at("rainindoor").volume, 0.0f);
+    EXPECT_EQ(loops.at("raincorridor").volume, 1.0f);
+    EXPECT_TRUE(loops.at("rainindoor").channel == indoorRain);
     EXPECT_TRUE(game->MatchesGolden("level1_corridor"));
     Tap(Use, 90);
     EXPECT_TRUE(GameFlags.liftDoorsOpen);
