@@ -396,7 +396,7 @@ obj("FloodSplashes", 4).transform(flood_x, F1_TOP + 6, Z_FRONT - 3, FLOOD_W - 80
 # Lines the player says on the way home (the words are in the game): boxes across the path.
 for name, x, standing in [("DialogueGoHome1", -400, F1_STAND), ("DialogueGoHome2", 300, F1_STAND),
                           ("DialogueGoHome3", 1150, F1_STAND), ("DialogueMovingLift", 1150, F12_STAND),
-                          ("DialogueCupboard", CUPBOARD_X + 120, F1_STAND), ("DialogueJump", -600, F12_STAND)]:
+                          ("DialogueCupboard", CUPBOARD_X + 120, F1_STAND), ("DialogueJump", CUPBOARD_X + 60, F1_STAND)]:
     trigger(name, 7, x, standing, 40, PLAYER_H)
 
 # The level's story runs from here; its trigger boxes are this object's children.
@@ -408,10 +408,11 @@ def story_trigger(name, x, standing, w=40, add=False):
 
 
 # ---- The story on the void deck. Out of the lift the cat comes to the chess table; petting it
-# ends the evening's calm: a newspaper blows past, eyes open in the dark by the old lift at the
-# far end and the deck slips into another world. The stairs are blocked, a lever at the far end
-# brings the lights back, and on the way back the lift is forced open and the creature hunts the
-# player until they hide; when it gives up the building starts to break and the window is the way out.
+# ends the evening's calm: a newspaper blows past on the way back, eyes look out of the lift and the
+# deck slips into another world. The lift is dead and an old man blocks the stairs; the lift's power
+# lever brings the lights back. Back along the deck the old goods lift at the far end is forced open
+# and the creature hunts the player until they hide; when it gives up the building starts to break
+# and the window by the lift is the way out.
 story_trigger("Event016Cat", 1200, F1_STAND)
 CAT_REST_X = -450.0
 obj("ChessTable", 4).transform(-640, F1_TOP + 60, Z_PROP, 160, 120).sprite("chess_table.png")
@@ -428,8 +429,9 @@ obj("PlayerPetCat", 4).transform(CAT_REST_X, F1_STAND, Z_PLAYER, PLAYER_W * 2, P
 story_trigger("Event011Newspaper", -150, F1_STAND)
 obj("Newspaper", 4).transform(-250, F1_TOP + 30, Z_FRONT - 1, 90, 40).sprite("newspaper.png", alpha=0.0, cols=8,
                                                                              delay=20.0, animate=True).body()
-story_trigger("Event012Eyes", 150, F1_STAND)
-obj("SpawnEyes", 4).transform(-1550, F1_STAND + 20, Z_PROP, 120, 30).sprite("spawn_eyes.png", alpha=0.0, cols=8,
+# Eyes look out of the lift's doors as the player comes back to it.
+story_trigger("Event012Eyes", 1300, F1_STAND)
+obj("SpawnEyes", 4).transform(LIFT_X, F1_STAND + 30, Z_LIFT_BURST + 0.1, 120, 30).sprite("spawn_eyes.png", alpha=0.0, cols=8,
                                                                             delay=10.0, animate=True)
 obj("PlayerScare", 4).transform(0, F1_STAND, Z_PLAYER + 0.5, PLAYER_W, PLAYER_H).sprite("player_scare.png", alpha=0.0)
 for i, x in enumerate(CORRIDOR_XS):
@@ -443,12 +445,13 @@ obj("VoidDeckForeground", 4).transform(0, F1_ROOM_Y, Z_FRONT + 2, ROOM_W, ROOM_H
 obj("OldManIdle", 9).transform(CORRIDOR_RIGHT, F1_TOP + 70, Z_PLAYER - 0.5, 90, 140).sprite(
     "oldman_idle.png", alpha=0.0).body().box(0.4, 1.0, ghost=True)
 
-# The lever at the deck's west end, and the boundary the flicker closes behind it.
-LEVER_X = -1150.0
+# The lift's power lever on the wall beside it, and the boundary the flicker closes behind the
+# player: in the other world there is no way back along the deck until the lever is pulled.
+LEVER_X = 1100.0
 obj("LeverPanel", 4).transform(LEVER_X, F1_TOP + 81, Z_PROP, CALL_W, CALL_H).sprite("lift_call_panel.png")
 # Usable once the other world is here.
 story_trigger("Event013CreatureSpawn(Left)", LEVER_X, F1_STAND, 60, add=True).behaviour("LightSwitch")
-trigger("Event013LeftBoundary", 9, LEVER_X - 150, F1_TOP + 300, 20, 600, ghost=True)
+trigger("Event013LeftBoundary", 9, LEVER_X - 100, F1_TOP + 300, 20, 600, ghost=True)
 story_trigger("Event014CreaturePursuit(Right)", -700, F1_STAND)
 trigger("Event014LeftBoundary", 9, -1000, F1_TOP + 300, 20, 600, ghost=True)
 

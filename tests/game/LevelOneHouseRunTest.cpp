@@ -5,6 +5,7 @@
 #include "gameplay/Player.h"
 #include "graphics/Sprite.h"
 #include "physics/Rigidbody.h"
+#include "gameplay/Level1Event.h"
 #include "tests/game/LevelOneRun.h"
 
 using namespace Framework;
@@ -143,19 +144,22 @@ TEST_F(LevelOneHouseRun, FromTheOpeningThroughTheHuntToTheWindow) {
     EXPECT_TRUE(game->MatchesGolden("story_petting"));
     ASSERT_TRUE(game->RunUntil([] { return !GameFlags.inputLocked; }, 300));
 
-    // Heading home: a newspaper blows past, and by the eyes in the dark the deck turns into the
-    // other world.
+    // Heading home: a newspaper blows past, and as eyes look out of the lift the deck turns into
+    // the other world.
     game->Hold(Right);
-    ASSERT_TRUE(game->RunUntil([] { return GameFlags.weatherStopped; }, 900));
+    game->RunFrames(2);
+    if (!GameFlags.isRunning) game->Press(Key::LeftShift);
+    ASSERT_TRUE(game->RunUntil([] { return GameFlags.weatherStopped; }, 1500));
     game->Release(Right);
-    EXPECT_FLOAT_EQ(FindComponent<Sprite>("Newspaper")->transparency, 1.0f);
+    EXPECT_TRUE(FindComponent<Level1Event>("EventController")->newspaperShown);
     ASSERT_TRUE(game->RunUntil([] { return !GameFlags.inputLocked; }, 300));
     EXPECT_TRUE(GameFlags.alternateWorld);
     EXPECT_EQ(GameFlags.lightingZone, 3);
     EXPECT_TRUE(game->MatchesGolden("story_other_world"));
 
-    // The lift is dead and the stairs are blocked: the old man stands in the door.
-    ASSERT_TRUE(WalkTo(1530.0f, 2500));
+    // The lift is dead, the stairs are blocked by the old man, and the way back along the deck is
+    // shut until the lift's power lever brings the lights back.
+    ASSERT_TRUE(WalkTo(1530.0f));
     Tap(Use, 30);
     EXPECT_FALSE(GameFlags.liftDoorsOpen);
     ASSERT_TRUE(WalkTo(1760.0f));
@@ -163,6 +167,11 @@ TEST_F(LevelOneHouseRun, FromTheOpeningThroughTheHuntToTheWindow) {
     EXPECT_TRUE(GameFlags.blackoutStarted);
     EXPECT_EQ(Said(), "Blocked! I need to find another way.");
     ASSERT_TRUE(game->RunUntil([] { return !GameFlags.inputLocked; }, 300));
+    EXPECT_FALSE(WalkTo(900.0f, 600));
+    ASSERT_TRUE(WalkTo(1110.0f));
+    Tap(Use, 10);
+    EXPECT_FALSE(GameFlags.alternateWorld);
+    EXPECT_EQ(FindComponent<TextSprite>("DialogueInit")->GetText(), "Everything is back to normal.");
 
     // Back west the chase begins: the camera goes to the old lift as it is forced open and the
     // creature comes out of the dark. Standing still, the player is caught and wakes on the death
@@ -199,6 +208,9 @@ TEST_F(LevelOneHouseRun, FromTheOpeningThroughTheHuntToTheWindow) {
     EXPECT_FALSE(GameFlags.playerDying);
     Tap(Use, 30);
     EXPECT_FALSE(GameFlags.isHiding);
+    // Stepping out the player finds the building breaking up.
+    ASSERT_TRUE(WalkTo(470.0f));
+    EXPECT_EQ(Said(), "I must move before it comes back.");
 
     // Out through the window: black, the loading screen, and level 2.
     ASSERT_TRUE(WalkTo(1400.0f));

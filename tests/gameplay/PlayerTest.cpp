@@ -66,22 +66,6 @@ TEST_F(PlayerTest, JumpRisesAndComesBackWithoutASecondJumpInTheAir) {
     EXPECT_TRUE(Played(world.TakePlayed(), "footstepconcrete")) << "landing step";
 }
 
-TEST_F(PlayerTest, WallStopsThePlayerJustShortAndPositionStopsChanging) {
-    world.AddSolid("Wall", ObjectType::Boundary, 100, 140, -700, 0);
-    world.Hold(Right);
-    world.Frames(200);
-    const float rightEdge = world.Get<BoxCollider>().GetMax().x;
-    EXPECT_LT(rightEdge, 100.0f);
-    EXPECT_GT(rightEdge, 100.0f - 0.07f * 60.0f - 1.5f);
-    EXPECT_FALSE(GameFlags.positionChanged);
-    EXPECT_TRUE(GameFlags.isMoving);
-
-    // A ghosted wall lets the player through.
-    GameObjectList.back()->GetComponent<BoxCollider>()->ghosted = true;
-    world.Frames(120);
-    EXPECT_GT(world.Position().x, 140.0f);
-}
-
 struct SheetCase {
     int32_t zone;
     bool lightsOff;
