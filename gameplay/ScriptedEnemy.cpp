@@ -6,9 +6,9 @@
 #include <cmath>
 
 #include "audio/AudioSystem.h"
-#include "engine/WindowSystem.h"
 #include "gameplay/Areas.h"
 #include "gameplay/GameFlags.h"
+#include "graphics/GraphicsSystem.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/Sprite.h"
 #include "graphics/TextSprite.h"
@@ -57,12 +57,8 @@ void ShowSheet(Sprite& sprite, const char* textureName, int32_t animationCount) 
     sprite.textureChanged = true;
 }
 
-// The width of the view in world units the level-1 walk-in limit and the level-2 exit are measured
-// against: the window's width, or the full-HD width the levels are laid out for before a window exists.
-float ViewWidth() {
-    const int width = Framework::windowSystem ? Framework::windowSystem->width : 0;
-    return width > 0 ? static_cast<float>(width) : 1920.0f;
-}
+// The width of the view the level-1 walk-in limit and the level-2 exit are measured against.
+constexpr float viewWidth = static_cast<float>(Framework::viewWidth);
 
 std::shared_ptr<ParticleEmitter> Particles() {
     return FindComponent<ParticleEmitter>("CreatureParticles");
@@ -191,7 +187,7 @@ void ScriptedEnemy::Appear(float dt) {
         if (flags.currentLevel == 1) {
             appearPosition = flags.heightBandFlag ? upperFloorAppear : groundFloorAppear;
             // It may walk in from no further left than half a view less 100 from where it appears.
-            leftLimitX = appearPosition.x - (ViewWidth() / 2 - 100.0f);
+            leftLimitX = appearPosition.x - (viewWidth / 2 - 100.0f);
             faceLeft = !flags.heightBandFlag;
         } else if (flags.currentLevel == 2) {
             if (std::shared_ptr<Transform> spot = FindComponent<Transform>("Level2SpawnPos"))
@@ -312,7 +308,7 @@ void ScriptedEnemy::Leave(float dt) {
     if (!own) return;
     if (!exitTargetSet) {
         exitTarget =
-            flags.currentLevel == 1 ? levelOneExit : vec2{own->position.x + ViewWidth(), own->position.y};
+            flags.currentLevel == 1 ? levelOneExit : vec2{own->position.x + viewWidth, own->position.y};
         exitFacing = exitTarget.x >= own->position.x;
         if (std::shared_ptr<Sprite> sprite = ComponentOf<Sprite>(owner)) sprite->flipX = !exitFacing;
         exitTargetSet = true;

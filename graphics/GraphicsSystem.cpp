@@ -2,6 +2,8 @@
 
 #include <GL/glew.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "engine/WindowSystem.h"
@@ -14,11 +16,6 @@
 namespace Framework {
 
 std::shared_ptr<GraphicsSystem> graphicsSystem = std::make_shared<GraphicsSystem>();
-
-namespace {
-constexpr int fallbackWidth = 1920;
-constexpr int fallbackHeight = 1080;
-} // namespace
 
 bool GraphicsSystem::CreateContext() {
     renderContext = Platform::CreateGLContext(windowSystem->hwnd);
@@ -47,18 +44,23 @@ bool GraphicsSystem::CreateContext() {
 void GraphicsSystem::Initialize() {
     if (!windowSystem->hwnd) return;
     if (!CreateContext()) return;
-    BuildMatrices(windowSystem->width, windowSystem->height);
+    BuildMatrices();
     editorCameraInactive = true;
 }
 
-void GraphicsSystem::BuildMatrices(int width, int height) {
-    // A minimised start reports 0 x 0; content is laid out for a full-HD view.
-    if (width <= 0 || height <= 0) {
-        width = fallbackWidth;
-        height = fallbackHeight;
-    }
+Platform::Rect FitView(int width, int height) {
+    if (width <= 0 || height <= 0) return {};
+    const float scale =
+        std::min(static_cast<float>(width) / viewWidth, static_cast<float>(height) / viewHeight);
+    const int fittedWidth = static_cast<int>(std::lround(viewWidth * scale));
+    const int fittedHeight = static_cast<int>(std::lround(viewHeight * scale));
+    return {(width - fittedWidth) / 2, (height - fittedHeight) / 2, fittedWidth, fittedHeight};
+}
+
+void GraphicsSystem::BuildMatrices() {
     baseView = lookAt({0.0f, 0.0f, 100.0f}, {0.0f, 0.0f, -1.0f}, {0.0f, 1.0f, 0.0f});
-    projection = orthographic(-width / 2.0f, width / 2.0f, -height / 2.0f, height / 2.0f, 1.0f, 1000.0f);
+    projection = orthographic(-viewWidth / 2.0f, viewWidth / 2.0f, -viewHeight / 2.0f, viewHeight / 2.0f,
+                              1.0f, 1000.0f);
     view = baseView;
 }
 
@@ -92,12 +94,14 @@ mat4 GraphicsSystem::CameraMatrix(bool editorView) const {
 void GraphicsSystem::RenderFrame(bool editorView, const std::function<void(mat4, mat4)>& drawScene) {
     timer.Start();
     if (renderContext) {
+        // The bars stay black: the whole drawable is cleared, then only the fitted view is drawn.
         glViewport(0, 0, windowSystem->width, windowSystem->height);
+        glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        const Platform::Rect fitted = FitView(windowSystem->width, windowSystem->height);
+        glViewport(fitted.left, fitted.top, fitted.width, fitted.height);
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        // Serves the next frame's clear.
-        glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
         glLoadIdentity();
     }
     view = baseView * CameraMatrix(editorView);

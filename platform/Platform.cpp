@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <array>
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -166,6 +167,24 @@ std::string LastError() {
     return SDL_GetError();
 }
 
+namespace {
+
+// A window never opens larger than the usable part of its display (the desktop less its panels),
+// and a window that had to shrink is centred there.
+Rect FitWindow(int display, Rect wanted) {
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(display < 0 ? 0 : display, &usable) != 0 || usable.w <= 0 || usable.h <= 0)
+        return wanted;
+    if (wanted.width <= usable.w && wanted.height <= usable.h) return wanted;
+    wanted.width = std::min(wanted.width, usable.w);
+    wanted.height = std::min(wanted.height, usable.h);
+    wanted.left = usable.x + (usable.w - wanted.width) / 2;
+    wanted.top = usable.y + (usable.h - wanted.height) / 2;
+    return wanted;
+}
+
+} // namespace
+
 WindowHandle CreateGameWindow(const std::string& title, int width, int height) {
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
@@ -174,7 +193,8 @@ WindowHandle CreateGameWindow(const std::string& title, int width, int height) {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
-    SDL_Window* window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, 0, width, height,
+    const Rect fitted = FitWindow(0, {SDL_WINDOWPOS_UNDEFINED, 0, width, height});
+    SDL_Window* window = SDL_CreateWindow(title.c_str(), fitted.left, fitted.top, fitted.width, fitted.height,
                                           SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN);
     minimised = false;
     if (window) SDL_StartTextInput();
@@ -203,8 +223,9 @@ void LeaveFullscreen(WindowHandle window, const Rect& restore) {
     SDL_SetWindowFullscreen(w, 0);
     SDL_SetWindowBordered(w, SDL_TRUE);
     SDL_SetWindowResizable(w, SDL_FALSE);
-    if (restore.width > 0 && restore.height > 0) SDL_SetWindowSize(w, restore.width, restore.height);
-    SDL_SetWindowPosition(w, restore.left, restore.top);
+    const Rect fitted = FitWindow(SDL_GetWindowDisplayIndex(w), restore);
+    if (fitted.width > 0 && fitted.height > 0) SDL_SetWindowSize(w, fitted.width, fitted.height);
+    SDL_SetWindowPosition(w, fitted.left, fitted.top);
 }
 
 bool IsDesktopFullscreen(WindowHandle window) {

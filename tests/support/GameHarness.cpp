@@ -78,7 +78,6 @@ GameHarness::GameHarness(GameOptions chosen) : options(std::move(chosen)) {
     }
     windowSystem->width = options.width;
     windowSystem->height = options.height;
-    graphicsSystem->BuildMatrices(options.width, options.height);
 }
 
 GameHarness::~GameHarness() {
