@@ -17,7 +17,7 @@ LoggingSystem::~LoggingSystem() {
 }
 
 std::string LoggingSystem::LogPath() const {
-    return "../Logs/" + nameStream.str() + ".txt";
+    return logFolder + nameStream.str() + ".txt";
 }
 
 void LoggingSystem::Initialize() {

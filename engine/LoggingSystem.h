@@ -10,13 +10,14 @@
 
 namespace Framework {
 
-// Reserves the run's log file in "../Logs/", named after the time the game started
-// ("20261206-182036.txt"), and keeps it open until the program ends.
+// Reserves the run's log file in its log folder ("../Logs/" from a build folder), named after the
+// time the game started ("20261206-182036.txt"), and keeps it open until the program ends.
 class LoggingSystem : public System {
 public:
     std::time_t startTime = std::time(nullptr);
     std::stringstream nameStream;
     Serializer logFile;
+    std::string logFolder = "../Logs/"; // see RunFolders
 
     LoggingSystem();
     ~LoggingSystem() override;
@@ -25,7 +26,7 @@ public:
     std::string GetName() override { return "Logging System"; }
     void Shutdown() override {}
 
-    // "../Logs/<stem>.txt"
+    // "<logFolder><stem>.txt"
     std::string LogPath() const;
 };
 

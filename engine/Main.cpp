@@ -2,6 +2,9 @@
 
 #include "engine/CommandLine.h"
 #include "engine/Engine.h"
+#include "engine/LoggingSystem.h"
+#include "engine/RunFolders.h"
+#include "engine/WindowSystem.h"
 
 int main(int argc, char** argv) {
     const Framework::CommandLine line = Framework::ParseCommandLine({argv + 1, argv + argc});
@@ -13,5 +16,8 @@ int main(int argc, char** argv) {
         std::fputs(Framework::CommandLineHelp(), stdout);
         return 0;
     }
+    const Framework::RunFolders folders = Framework::SettleRunFolders();
+    Framework::windowSystem->settingsPath = folders.settingsFile;
+    Framework::loggingSystem->logFolder = folders.logFolder;
     return Framework::RunGame(line.start);
 }

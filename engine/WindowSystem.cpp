@@ -10,7 +10,6 @@ namespace Framework {
 std::shared_ptr<WindowSystem> windowSystem = std::make_shared<WindowSystem>();
 
 namespace {
-const char* const settingsPath = "../Resources/init.ini";
 constexpr int defaultWidth = 1920;
 constexpr int defaultHeight = 1080;
 const char* const defaultTitle = "Hollowtide";

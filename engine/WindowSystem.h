@@ -26,6 +26,7 @@ public:
     bool startFullscreen = true; // false: Initialize leaves the window at init.ini's size
     Platform::WindowHandle hwnd = nullptr;
     Serializer settingsFile;
+    std::string settingsPath = "../Resources/init.ini"; // see RunFolders
 
     void Initialize() override;
     void Update(float dt) override;

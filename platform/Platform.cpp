@@ -244,6 +244,14 @@ void GetScreenSize(WindowHandle window, int& width, int& height) {
     }
 }
 
+std::string ExecutableFolder() {
+    char* base = SDL_GetBasePath();
+    if (!base) return {};
+    std::string folder = base;
+    SDL_free(base);
+    return folder;
+}
+
 void ShowCursor(bool visible) {
     SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
 }

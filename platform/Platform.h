@@ -35,6 +35,9 @@ bool IsDesktopFullscreen(WindowHandle window);
 // Size of the desktop the window is on (1920 x 1080 when it cannot be asked).
 void GetScreenSize(WindowHandle window, int& width, int& height);
 
+// The folder the running program lies in, with a trailing '/'; empty when it cannot be told.
+std::string ExecutableFolder();
+
 void ShowCursor(bool visible);
 bool IsCursorVisible();
 // An error box; without a display the text goes to standard error instead.

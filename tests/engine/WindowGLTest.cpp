@@ -88,4 +88,38 @@ TEST(GameProcess, ClosingTheGameExitsCleanlyAndLeavesALogFile) {
     EXPECT_EQ(logs, 1);
 }
 
+// Installed into a prefix and started from elsewhere: it finds its data under the prefix, and its
+// settings and log go to the player's XDG folders, never into the prefix.
+TEST(GameProcess, AnInstalledGameRunsFromItsPrefixAndWritesOnlyIntoTheUsersFolders) {
+    if (!DisplayAvailable()) GTEST_SKIP() << "no display";
+    if (!std::filesystem::exists(GameBinary())) GTEST_SKIP() << "game binary not built";
+    Sandbox box;
+    const std::filesystem::path prefix = box.root() / "prefix", home = box.root() / "home";
+    const std::string install = "cmake --install \"" HOLLOWTIDE_BUILD_DIR "\" --prefix \"" + prefix.string() +
+                                "\" > \"" + (box.root() / "install.txt").string() + "\"";
+    ASSERT_EQ(std::system(install.c_str()), 0);
+    EXPECT_TRUE(std::filesystem::exists(prefix / "share/applications/hollowtide.desktop"));
+    const auto installed = std::filesystem::recursive_directory_iterator(prefix);
+    const auto filesInstalled = std::distance(installed, {});
+
+    std::filesystem::create_directories(home);
+    ChildProcess game((prefix / "bin/hollowtide").string(), home.string(),
+                      {{"HOLLOWTIDE_NO_MESSAGE_BOXES", "1"},
+                       {"HOME", home.string()},
+                       {"XDG_CONFIG_HOME", ""},
+                       {"XDG_STATE_HOME", (home / "state").string()}},
+                      {"--windowed"});
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    ASSERT_TRUE(game.IsRunning()) << game.Errors();
+    game.Signal(SIGTERM);
+    ASSERT_TRUE(game.WaitForExit(20)) << "the game did not stop";
+    EXPECT_EQ(game.exitCode(), 0) << game.Errors();
+    EXPECT_NE(game.Output().find("making font from"), std::string::npos) << game.Output();
+    EXPECT_EQ(game.Errors().find("Could not load"), std::string::npos) << game.Errors();
+    EXPECT_TRUE(std::filesystem::exists(home / ".config/hollowtide/init.ini"));
+    const auto logs = std::distance(std::filesystem::directory_iterator(home / "state/hollowtide"), {});
+    EXPECT_EQ(logs, 1);
+    EXPECT_EQ(std::distance(std::filesystem::recursive_directory_iterator(prefix), {}), filesInstalled);
+}
+
 } // namespace
