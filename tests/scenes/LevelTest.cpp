@@ -48,46 +48,12 @@ protected:
         ASSERT_TRUE(level.fadeInDone);
     }
 
-    float Alpha(const char* name) { return FindObjectByName(name)->GetComponent<Sprite>()->transparency; }
-    vec3 PositionOf(const char* name) { return FindObjectByName(name)->GetComponent<Transform>()->position; }
     Transform& CameraTransform() { return *level.cameraObject->GetComponent<Transform>(); }
-    const Framework::SoundChannel& Music(const char* name) {
-        return Framework::audioSystem->bgmChannels.at(name);
-    }
 
     PlayerWorld world; // keys, sounds and a clean object store
     Sandbox box;
     Level level;
 };
-
-TEST_F(LevelTest, StartsBlackWithTriggersHiddenTheCameraOnThePlayerAndTheOpeningMusic) {
-    GameFlags.currentLevel = 1;
-    level.Load();
-    // A visible trigger and a visible switch, as a careless edit might leave them.
-    for (ObjectType type : {ObjectType::TriggerEvent, ObjectType::LightSwitch}) {
-        auto object = std::make_shared<GameObject>("Marked", type, NextObjectId++);
-        object->AddComponent(std::make_shared<Transform>(), ComponentType::Transform);
-        object->AddComponent(std::make_shared<Sprite>(), ComponentType::Sprite);
-        GameObjectList.push_back(object);
-    }
-    GameFlags.currentArea = 3; // left over from an earlier visit
-    level.Initialize();
-
-    for (const GameObjectRef& object : GameObjectList) {
-        if (object->name == "Marked") {
-            EXPECT_FLOAT_EQ(object->GetComponent<Sprite>()->transparency, 0.0f);
-        }
-    }
-    EXPECT_FLOAT_EQ(Alpha("Black"), 1.0f);
-    EXPECT_FLOAT_EQ(Alpha("FadeInAndOut"), 0.0f);
-    EXPECT_FLOAT_EQ(Alpha("EventLiftBurstingOut"), 0.0f);
-    EXPECT_FLOAT_EQ(FindObjectByName("DialogueInit")->GetComponent<TextSprite>()->alpha, 0.0f);
-    const vec3 player = PositionOf("Player");
-    EXPECT_FLOAT_EQ(CameraTransform().position.x, player.x);
-    EXPECT_FLOAT_EQ(GameFlags.cameraTargetY, player.y);
-    EXPECT_EQ(GameFlags.currentArea, 1);
-    EXPECT_FALSE(Music("intro").finished);
-}
 
 TEST_F(LevelTest, LevelsTwoAndThreeFadeInOverFiveSecondsAndOnlyTwoHasAnExit) {
     for (int number : {2, 3}) {
