@@ -1,6 +1,9 @@
 #include "input/InputSystem.h"
 
 #include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <vector>
 
 #include "engine/WindowSystem.h"
 #include "platform/Platform.h"
@@ -15,6 +18,74 @@ std::shared_ptr<InputSystem> inputSystem = std::make_shared<InputSystem>();
 void InputSystem::Initialize() {
     LoadKeyNames("../Resources/SerializedKeys.txt");
     LoadActionMap("../Resources/KeyboardActionMap.txt");
+    LoadPadMap("../Resources/GamepadActionMap.txt");
+}
+
+namespace {
+
+// The pad as a player expects it: stick and d-pad walk and move through menus (and up and down
+// step into and out of the lift), A jumps and confirms, X uses things, B and Start open and close
+// the pause menu, the right trigger or shoulder runs.
+const char* const defaultPadMap[][4] = {
+    {"a", "ACTION_JUMP", "ENTER", nullptr},
+    {"x", "ACTION_INTERACT", nullptr, nullptr},
+    {"b", "ESCAPE", nullptr, nullptr},
+    {"start", "ESCAPE", nullptr, nullptr},
+    {"dpleft", "ACTION_LEFT", "LEFT", nullptr},
+    {"leftx-", "ACTION_LEFT", "LEFT", nullptr},
+    {"dpright", "ACTION_RIGHT", "RIGHT", nullptr},
+    {"leftx+", "ACTION_RIGHT", "RIGHT", nullptr},
+    {"dpup", "ACTION_ENTERLIFT", "UP", nullptr},
+    {"lefty-", "ACTION_ENTERLIFT", "UP", nullptr},
+    {"dpdown", "ACTION_EXITLIFT", "DOWN", nullptr},
+    {"lefty+", "ACTION_EXITLIFT", "DOWN", nullptr},
+    {"righttrigger+", "ACTION_RUN", nullptr, nullptr},
+    {"rightshoulder", "ACTION_RUN", nullptr, nullptr},
+};
+
+// The virtual key a binding word stands for: an action's key, or a key by name; 0 for neither.
+uint8_t PadKeyOf(const std::string& word) {
+    auto action = ActionMap.find(word);
+    auto key = KeyNameMap.find(action != ActionMap.end() ? action->second : word);
+    return key == KeyNameMap.end() ? 0 : KeyTable[key->second].vk;
+}
+
+std::vector<Platform::PadBinding> DefaultPadBindings() {
+    std::vector<Platform::PadBinding> bindings;
+    for (const auto& row : defaultPadMap) {
+        Platform::PadBinding binding{row[0], {}};
+        for (int i = 1; i < 4 && row[i]; ++i)
+            if (uint8_t vk = PadKeyOf(row[i])) binding.virtualKeys.push_back(vk);
+        bindings.push_back(binding);
+    }
+    return bindings;
+}
+
+} // namespace
+
+void InputSystem::LoadPadMap(const std::string& path) {
+    std::ifstream file(path);
+    std::vector<Platform::PadBinding> bindings;
+    std::string line, fault = file ? "" : "cannot open";
+    for (int number = 1; fault.empty() && number <= 200 && std::getline(file, line); ++number) {
+        std::istringstream words(line);
+        Platform::PadBinding binding;
+        if (!(words >> binding.control)) continue; // a blank line
+        if (!Platform::IsPadControlName(binding.control))
+            fault = "line " + std::to_string(number) + ": '" + binding.control + "' is not a pad control";
+        for (std::string word; fault.empty() && words >> word;) {
+            const uint8_t vk = PadKeyOf(word);
+            if (!vk)
+                fault = "line " + std::to_string(number) + ": '" + word + "' is neither an action nor a key";
+            binding.virtualKeys.push_back(vk);
+        }
+        bindings.push_back(binding);
+    }
+    if (!fault.empty()) {
+        std::printf("%s: %s; the pad keeps its default bindings\n", path.c_str(), fault.c_str());
+        bindings = DefaultPadBindings();
+    }
+    Platform::SetPadBindings(bindings);
 }
 
 void InputSystem::LoadKeyNames(const std::string& path) {

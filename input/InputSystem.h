@@ -44,6 +44,10 @@ public:
     // Read the two key files; each problem is reported as one line on standard output.
     void LoadKeyNames(const std::string& path);
     void LoadActionMap(const std::string& path);
+    // Reads the pad's bindings (after the key names and actions): one line per pad control, its name
+    // then the actions ("ACTION_JUMP") and key names ("ENTER") it presses. A missing file, or any
+    // line it cannot use, leaves the pad on its default bindings, said in one line.
+    void LoadPadMap(const std::string& path);
 
 private:
     bool IsGameWindowActive() const;

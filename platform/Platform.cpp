@@ -29,6 +29,8 @@ struct KeyState {
     bool pressed = false;
 };
 std::array<KeyState, 256> keyStates{};
+// How many pad controls hold each virtual key down.
+std::array<uint8_t, 256> padHeld{};
 bool activeWindowOverridden = false;
 WindowHandle activeWindowOverride = nullptr;
 bool minimised = false;
@@ -148,6 +150,9 @@ bool InitVideo() {
     // Alt+Tab must not minimise the game, as a Windows window stays up when it loses focus.
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
+    // Without pad support the game still plays with the keys.
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
+        std::printf("Gamepads are not available: %s\n", SDL_GetError());
     // With no display SDL falls back to drawing off screen: a game nobody can see or close.
     const char* driver = SDL_GetCurrentVideoDriver();
     const char* asked = SDL_getenv("SDL_VIDEODRIVER");
@@ -160,6 +165,7 @@ bool InitVideo() {
 }
 
 void QuitVideo() {
+    if (SDL_WasInit(SDL_INIT_GAMECONTROLLER)) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
 }
 
@@ -283,6 +289,88 @@ bool LoadWindowIcon(WindowHandle window, const std::string& path, int size, bool
     return true;
 }
 
+namespace {
+
+std::vector<PadBinding> padBindings;
+std::vector<std::string> padControlsDown; // controls currently held, on any pad
+constexpr Sint16 axisPushed = 16000;      // an axis counts as pushed past this ...
+constexpr Sint16 axisReleased = 8000;     // ... and as released back inside this
+
+void ReleasePads() {
+    padControlsDown.clear();
+    padHeld.fill(0);
+}
+
+void SetPadControl(const std::string& control, bool down) {
+    auto held = std::find(padControlsDown.begin(), padControlsDown.end(), control);
+    if (down == (held != padControlsDown.end())) return;
+    if (down)
+        padControlsDown.push_back(control);
+    else
+        padControlsDown.erase(held);
+    for (const PadBinding& binding : padBindings) {
+        if (binding.control != control) continue;
+        for (uint8_t vk : binding.virtualKeys) {
+            if (!down) {
+                if (padHeld[vk] > 0) --padHeld[vk];
+                continue;
+            }
+            // A pad press latches like a key press: only for the focused game window.
+            if (padHeld[vk]++ == 0 && GetActiveWindow()) keyStates[vk].pressed = true;
+        }
+    }
+}
+
+void PadAxis(SDL_GameControllerAxis axis, Sint16 value) {
+    const char* name = SDL_GameControllerGetStringForAxis(axis);
+    if (!name) return;
+    const std::string plus = std::string(name) + "+", minus = std::string(name) + "-";
+    if (value > axisPushed) SetPadControl(plus, true);
+    if (value < axisReleased) SetPadControl(plus, false);
+    if (value < -axisPushed) SetPadControl(minus, true);
+    if (value > -axisReleased) SetPadControl(minus, false);
+}
+
+void PadEvent(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_CONTROLLERDEVICEADDED:
+        // Opened for its events; SDL closes it with the subsystem.
+        if (!SDL_GameControllerOpen(event.cdevice.which))
+            std::printf("A gamepad could not be opened: %s\n", SDL_GetError());
+        break;
+    case SDL_CONTROLLERDEVICEREMOVED:
+        if (SDL_GameController* pad = SDL_GameControllerFromInstanceID(event.cdevice.which))
+            SDL_GameControllerClose(pad);
+        ReleasePads();
+        break;
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP:
+        if (const char* name = SDL_GameControllerGetStringForButton(
+                static_cast<SDL_GameControllerButton>(event.cbutton.button)))
+            SetPadControl(name, event.type == SDL_CONTROLLERBUTTONDOWN);
+        break;
+    case SDL_CONTROLLERAXISMOTION:
+        PadAxis(static_cast<SDL_GameControllerAxis>(event.caxis.axis), event.caxis.value);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+void SetPadBindings(const std::vector<PadBinding>& bindings) {
+    padBindings = bindings;
+    ReleasePads();
+}
+
+bool IsPadControlName(const std::string& control) {
+    if (SDL_GameControllerGetButtonFromString(control.c_str()) != SDL_CONTROLLER_BUTTON_INVALID) return true;
+    if (control.size() < 2 || (control.back() != '+' && control.back() != '-')) return false;
+    return SDL_GameControllerGetAxisFromString(control.substr(0, control.size() - 1).c_str()) !=
+           SDL_CONTROLLER_AXIS_INVALID;
+}
+
 void PumpMessages(WindowHandle window, const WindowProcedure& procedure) {
     SDL_Event event;
     const Uint32 ownId = window ? SDL_GetWindowID(ToSdl(window)) : 0;
@@ -335,12 +423,14 @@ void PumpMessages(WindowHandle window, const WindowProcedure& procedure) {
             break;
         }
         default:
+            PadEvent(event);
             break;
         }
     }
 }
 
 bool IsVirtualKeyDown(uint8_t virtualKey) {
+    if (padHeld[virtualKey] > 0) return true;
     if (useInjectedInput) return keyStates[virtualKey].injected;
     if (!SDL_WasInit(SDL_INIT_VIDEO)) return false;
     const int32_t key = PressCodeOf(virtualKey);
@@ -413,6 +503,7 @@ void InjectKey(uint8_t virtualKey, bool down) {
 }
 void ReleaseAllInjectedKeys() {
     keyStates.fill({});
+    ReleasePads();
 }
 void SetActiveWindowOverride(bool enabled, WindowHandle window) {
     activeWindowOverridden = enabled;
@@ -423,6 +514,21 @@ int32_t PressCodeOf(uint8_t virtualKey) {
 }
 uint8_t VirtualKeyOfPress(int32_t pressCode) {
     return Platform::VirtualKeyOfPress(pressCode);
+}
+bool PushPadControl(const std::string& control, bool down) {
+    if (!IsPadControlName(control)) return false;
+    SDL_Event event{};
+    const SDL_GameControllerButton button = SDL_GameControllerGetButtonFromString(control.c_str());
+    if (button != SDL_CONTROLLER_BUTTON_INVALID) {
+        event.type = down ? SDL_CONTROLLERBUTTONDOWN : SDL_CONTROLLERBUTTONUP;
+        event.cbutton.button = static_cast<Uint8>(button);
+    } else {
+        event.type = SDL_CONTROLLERAXISMOTION;
+        event.caxis.axis = static_cast<Uint8>(
+            SDL_GameControllerGetAxisFromString(control.substr(0, control.size() - 1).c_str()));
+        event.caxis.value = !down ? 0 : control.back() == '+' ? SDL_JOYSTICK_AXIS_MAX : SDL_JOYSTICK_AXIS_MIN;
+    }
+    return SDL_PushEvent(&event) == 1;
 }
 } // namespace Testing
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 // The one door to the operating system. Everything above this layer speaks in the terms the game
 // was designed with (a window handle, virtual-key codes, "the active window", a window procedure);
@@ -76,6 +77,18 @@ bool HasCurrentGLContext();
 void* GetGLProcAddress(const char* name);
 
 // Test hooks: scripted key state and a scripted answer to "which window is active".
+// Gamepads, through SDL's game-controller API: every pad plugged in, now or later. Each control
+// of a pad ("a", "start", "dpleft", "leftx-", "righttrigger+", ...) holds down the virtual keys
+// bound to it, so a pad plays exactly as the keys do, and the keyboard can be used in turn.
+struct PadBinding {
+    std::string control;
+    std::vector<uint8_t> virtualKeys;
+};
+// Replaces every binding; releases whatever the pads held.
+void SetPadBindings(const std::vector<PadBinding>& bindings);
+// Whether the pad layer knows a control of this name.
+bool IsPadControlName(const std::string& control);
+
 namespace Testing {
 void UseInjectedInput(bool enabled); // while enabled, only injected keys are ever down
 // A key that goes down is latched as a press the way a key-down event is, while a window is active.
@@ -86,6 +99,9 @@ void SetActiveWindowOverride(bool enabled, WindowHandle window);
 // 0 for codes the table does not know), and the virtual key such a press is latched as (0: none).
 int32_t PressCodeOf(uint8_t virtualKey);
 uint8_t VirtualKeyOfPress(int32_t pressCode);
+// Queues the event a pad sends when `control` moves ("a" down, "leftx+" pushed fully right, ...),
+// for the next message pump; false for an unknown control.
+bool PushPadControl(const std::string& control, bool down);
 } // namespace Testing
 
 } // namespace Platform

@@ -144,17 +144,19 @@ def keycap(x, y, label, w=64, h=64, size=30):
 def how_to_play():
     w, h = 1100, 680
     s = panel_frame(w, h, "How to play")
-    rows = [(["A", "D"], "Walk left and right"), (["SHIFT"], "Run"), (["SPACE"], "Jump"),
-            (["E"], "Use switches and doors, hide in cupboards"), (["W", "S"], "Step into and out of the lift"),
-            (["ESC"], "Pause")]
+    rows = [(["A", "D"], "Walk left and right", "stick"), (["SHIFT"], "Run", "RT"), (["SPACE"], "Jump", "A"),
+            (["E"], "Use things, hide in cupboards", "X"), (["W", "S"], "Step into and out of the lift", "up / down"),
+            (["ESC"], "Pause", "Start")]
+    s += text(w - 110, 138, "gamepad", 22, DIM, anchor="end", weight="normal")
     y = 150
-    for keys, what in rows:
+    for keys, what, pad in rows:
         x = 110
         for k in keys:
             kw = 64 if len(k) == 1 else 150
             s += keycap(x, y, k, kw, 60, 28 if len(k) == 1 else 24)
             x += kw + 14
-        s += text(390, y + 40, what, 30, INK, anchor="start", weight="normal")
+        s += text(330, y + 40, what, 30, INK, anchor="start", weight="normal")
+        s += text(w - 110, y + 40, pad, 28, LAMP, anchor="end", weight="normal")
         y += 70
     s += text(w / 2, h - 42, "Something walks the building tonight. Stay out of its sight.", 28, LAMP, weight="normal")
     return w, h, s, ""

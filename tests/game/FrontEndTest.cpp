@@ -9,6 +9,7 @@
 #include "graphics/TextureSystem.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
+#include "scenes/Level.h"
 #include "scenes/Menu.h"
 #include "scenes/SceneSystem.h"
 #include "scenes/Splash.h"
@@ -250,6 +251,35 @@ TEST_F(FrontEnd, TheMenuFitsEveryScreenSizeWithBlackBars) {
                 lit += shot.At(x, y, 0) + shot.At(x, shot.height - 1 - y, 0);
         EXPECT_EQ(lit, 0) << "the bars are black";
     }
+}
+
+// A pad alone, as a player on a sofa: A starts the game, Start skips the opening, the stick walks
+// and A jumps.
+TEST_F(FrontEnd, ThePadAloneStartsTheGameWalksAndJumps) {
+    GameHarness game(SmallScreen());
+    ASSERT_TRUE(game.IsRunning());
+    ReachMenu(game);
+    const auto pad = [&](const char* control, bool down, int frames = 2) {
+        ASSERT_TRUE(Platform::Testing::PushPadControl(control, down)) << control;
+        game.RunFrames(frames);
+    };
+    pad("a", true);
+    pad("a", false);
+    ASSERT_TRUE(game.RunUntil([&] { return game.Scene() == SceneLevel; }, 30 * 12));
+    game.RunFrames(10);
+    pad("start", true);
+    pad("start", false);
+    auto& level = static_cast<Level&>(*sceneSystem->GetCurrentScene());
+    ASSERT_TRUE(game.RunUntil([&] { return level.fadeInDone; }, 30 * 10));
+
+    auto body = FindComponent<Transform>("Player");
+    const vec3 start = body->position;
+    pad("leftx+", true, 20);
+    pad("leftx+", false);
+    EXPECT_GT(body->position.x, start.x + 10.0f) << "the stick walks";
+    pad("a", true, 6);
+    EXPECT_GT(body->position.y, start.y + 10.0f) << "A jumps";
+    pad("a", false);
 }
 
 } // namespace

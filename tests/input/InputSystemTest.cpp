@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/VirtualKeys.h"
 #include "tests/support/Sandbox.h"
 #include "tests/support/ScriptedKeys.h"
@@ -43,11 +45,12 @@ TEST(OneShotPresses, EveryPressTriggersOnceToTheFirstCaller) {
                      inputSystem->IsKeyUp(bad));
 }
 
-// Reads the two key files: the shipped one for nullptr, none for "", else the text given.
-std::string LoadKeyFiles(const char* names, const char* actions) {
+// Reads the key files: the shipped one for nullptr, none for "", else the text given.
+std::string LoadKeyFiles(const char* names, const char* actions, const char* pad = nullptr) {
     KeyNameMap.clear(), ActionMap.clear();
     Sandbox box;
-    for (auto [file, text] : {std::pair{"SerializedKeys.txt", names}, {"KeyboardActionMap.txt", actions}})
+    for (auto [file, text] : {std::pair{"SerializedKeys.txt", names}, {"KeyboardActionMap.txt", actions},
+                              {"GamepadActionMap.txt", pad}})
         if (!text || *text) text ? box.WriteResource(file, text) : box.CopyResource(file);
     ::testing::internal::CaptureStdout();
     inputSystem->Initialize();
@@ -75,6 +78,23 @@ TEST(InputTest, ActionsResolveThroughBothFilesAndEachProblemIsOneLine) {
     out = LoadKeyFiles("", "");
     EXPECT_NE(out.find("SerializedKeys.txt: cannot open"), std::string::npos) << out;
     EXPECT_NE(out.find("KeyboardActionMap.txt: cannot open"), std::string::npos) << out;
+    KeyNameMap.clear(), ActionMap.clear();
+}
+
+// The pad's map: a control it does not have, a word that is neither an action nor a key, or no file
+// at all leave the pad on its defaults, said once.
+TEST(InputTest, ABrokenPadMapFallsBackToTheDefaultsInOneLine) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"a ACTION_JUMP\nz SPACE\n", "line 2: 'z' is not a pad control"},
+        {"leftx+ ACTION_RIGHT NOSUCHKEY\n", "line 1: 'NOSUCHKEY' is neither an action nor a key"},
+        {"", "GamepadActionMap.txt: cannot open"},
+    };
+    for (const auto& [text, fault] : cases) {
+        const std::string out = LoadKeyFiles(nullptr, nullptr, text);
+        EXPECT_NE(out.find(fault), std::string::npos) << out;
+        EXPECT_NE(out.find("the pad keeps its default bindings"), std::string::npos) << out;
+        EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1) << out;
+    }
     KeyNameMap.clear(), ActionMap.clear();
 }
 
