@@ -8,9 +8,10 @@
 
 class GameObject;
 
-// The half of a level's script that every level shares: which story trigger the player stands in,
-// and "ACTION_INTERACT" on the interactable object the player touches. A level's controller is a
-// component that derives from this and answers the interaction with its own handler.
+// The frame every level's script shares: which story trigger the player stands in, "ACTION_INTERACT"
+// on the interactable object the player touches, the one-shot effects of the current story event,
+// and the timed scenes. A level's controller is a component that derives from this and fills in the
+// level's own answers.
 class EventControllerBase {
 public:
     virtual ~EventControllerBase() = default;
@@ -29,4 +30,8 @@ protected:
     // the input is free.
     void HandleInteraction(GameObject& player, float dt);
     virtual void OnInteract(GameObject& object) = 0;
+    // The effects of currentEvent, each run once as the level's table says. dt: seconds.
+    virtual void ApplyEventEffects(float dt) = 0;
+    // The timed scenes started by events or interactions. dt: seconds.
+    virtual void UpdateSequences(float dt) = 0;
 };

@@ -43,11 +43,11 @@ public:
 
 protected:
     void OnInteract(GameObject& object) override;
+    void ApplyEventEffects(float dt) override;
+    void UpdateSequences(float dt) override;
 
 private:
-    void ApplyEventEffects(float dt);
     void NewspaperDrift(float dt);
-    void UpdateSequences(float dt);
     void CatSteps(float dt);
     void LiftBurst();
     void RetryHuntAfterDeath();

@@ -9,8 +9,8 @@ using namespace Framework;
 
 namespace {
 
-// Level 1 around its story: the pause menu driven by the keys alone, the sound of the rooms, and a
-// death that wakes the player on the death bed and lets them walk back.
+// Level 1 around its story: the pause menu driven by the keys alone, the sound of the rooms, the lift
+// both ways, and a death that wakes the player on the death bed and lets them walk back.
 class LevelPauseAndRoomsRun : public LevelOneRun {
 protected:
     LevelPauseMenu& Menu() const { return Level().pauseMenu; }
@@ -111,7 +111,7 @@ TEST_F(LevelPauseAndRoomsRun, EscapePausesAndTheMenuIsDrivenByTheKeys) {
     EXPECT_LT(black->transparency, blackBefore) << "the menu fades in";
 }
 
-TEST_F(LevelPauseAndRoomsRun, RoomsMixTheirLoopsAndADeathWakesThePlayerOnTheDeathBed) {
+TEST_F(LevelPauseAndRoomsRun, RoomsMixTheirLoopsTheLiftRunsBothWaysAndADeathWakesThePlayerOnTheDeathBed) {
     SkipOpening();
     auto& loops = audioSystem->bgmChannels;
     EXPECT_EQ(loops.at("rainindoor").volume, 1.0f);
@@ -139,6 +139,21 @@ TEST_F(LevelPauseAndRoomsRun, RoomsMixTheirLoopsAndADeathWakesThePlayerOnTheDeat
     AudioMuted = false;
     Warp('R');
     game->RunFrames(30);
+
+    // The lift down to the deck and back up: called from each floor, in, the ride, out.
+    for (const float floor : {-2111.0f, -576.0f}) {
+        ASSERT_TRUE(WalkTo(1530.0f));
+        Tap(Use, 90);
+        ASSERT_TRUE(GameFlags.liftDoorsOpen) << floor;
+        ASSERT_TRUE(WalkTo(1615.0f));
+        HoldFor(Key::Letter('W'), 2);
+        ASSERT_TRUE(GameFlags.playerInLift);
+        ASSERT_TRUE(game->RunUntil([] { return GameFlags.liftDoorsOpen; }, 1200));
+        HoldFor(Key::Letter('S'), 2);
+        game->RunFrames(60);
+        EXPECT_NEAR(At().y, floor, 1.0f);
+        EXPECT_FALSE(GameFlags.playerInLift || GameFlags.inputLocked);
+    }
 
     // Caught in the corridor: black, the death bed, and back in once its light is on.
     GameFlags.playerDying = true;
