@@ -51,6 +51,12 @@ template <class T> std::shared_ptr<T> Named(const char* name) {
     return FindComponent<T>(name);
 }
 
+// Every sprite of a family of objects ("VoidDeckAlternate", "VoidDeckAlternate(1)", ...).
+void SetFamilyTransparency(const char* prefix, float alpha) {
+    for (const GameObjectRef& object : GameObjectList)
+        if (object && NameStartsWith(object->name, prefix)) SetTransparency(object, alpha);
+}
+
 float Alpha(const char* name) {
     std::shared_ptr<Sprite> sprite = Named<Sprite>(name);
     return sprite ? sprite->transparency : 0.0f;
@@ -194,7 +200,7 @@ void Level1Event::UpdateSequences(float dt) {
             flickerClock = 0.0f;
             flickerLit = !flickerLit;
             SetRoomsLit(flickerLit);
-            SetTransparency("VoidDeckForeground", flickerLit ? 1.0f : 0.0f);
+            SetFamilyTransparency("VoidDeckForeground", flickerLit ? 1.0f : 0.0f);
             ++flickerCount;
         }
     }
@@ -209,13 +215,9 @@ void Level1Event::UpdateSequences(float dt) {
     }
     if (flickerTime >= otherWorldStart) {
         SetRoomsLit(false);
-        const float fadeIn = std::min(1.0f, flickerTime - otherWorldStart);
-        for (const GameObjectRef& object : GameObjectList)
-            if (object && NameStartsWith(object->name, "VoidDeckAlternate"))
-                if (std::shared_ptr<Sprite> look = object->GetComponent<Sprite>())
-                    look->transparency = fadeIn;
+        SetFamilyTransparency("VoidDeckAlternate", std::min(1.0f, flickerTime - otherWorldStart));
         SetTransparency("KeyboardPromptSHIFT", 0.0f);
-        SetTransparency("VoidDeckForeground", 0.0f);
+        SetFamilyTransparency("VoidDeckForeground", 0.0f);
         // In the other world nothing is left to read.
         for (const GameObjectRef& object : InteractableObjects) {
             std::shared_ptr<TextSprite> caption = ComponentOf<TextSprite>(object);
@@ -379,12 +381,12 @@ void Level1Event::OnInteract(GameObject& object) {
         }
         break;
     case ObjectType::TriggerEvent:
-        // The lever by the deck's old lift brings the lights and the weather back.
+        // The lift's power lever brings the lights, the deck and the weather back.
         if (object.name == "Event013CreatureSpawn(Left)" && flags.phaseTwoFlag) {
             flags.lightSwitchUse = true;
             if (std::shared_ptr<LightSwitch> lever = object.GetComponent<LightSwitch>()) lever->LeverStep();
-            for (const GameObjectRef& other : GameObjectList)
-                if (other && NameStartsWith(other->name, "VoidDeckAlternate")) SetTransparency(other, 0.0f);
+            SetFamilyTransparency("VoidDeckAlternate", 0.0f);
+            SetFamilyTransparency("VoidDeckForeground", 1.0f);
             SetRoomsLit(true);
             SetGhosted("Event013LeftBoundary", true);
             SetWeather(true);

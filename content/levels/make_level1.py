@@ -414,9 +414,9 @@ def story_trigger(name, x, standing, w=40, add=False):
 # and the creature hunts the player until they hide; when it gives up the building starts to break
 # and the window by the lift is the way out.
 story_trigger("Event016Cat", 1200, F1_STAND)
-CAT_REST_X = -450.0
-obj("ChessTable", 4).transform(-640, F1_TOP + 60, Z_PROP, 160, 120).sprite("chess_table.png")
-obj("ChesstableOldMan", 4).transform(-640, F1_TOP + 60, Z_PROP + 0.5, 160, 120).sprite("chess_table_oldman.png")
+CAT_REST_X = -800.0
+obj("ChessTable", 4).transform(-1100, F1_TOP + 60, Z_PROP, 160, 120).sprite("chess_table.png")
+obj("ChesstableOldMan", 4).transform(-1100, F1_TOP + 60, Z_PROP + 0.5, 160, 120).sprite("chess_table_oldman.png")
 obj("CatWalk", 4).transform(300, F1_TOP + 25, Z_PROP + 1, 60, 50).sprite("cat_walk.png", alpha=0.0, cols=12, delay=20.0,
                                                                            flipx=True)
 obj("OutsideCat", 4).transform(CAT_REST_X, F1_STAND, Z_PROP + 1, 60, 50).sprite(
@@ -439,7 +439,11 @@ for i, x in enumerate(CORRIDOR_XS):
     obj(name, 4).transform(x, F1_ROOM_Y, Z_ROOM + 1, ROOM_W, ROOM_H).sprite("voiddeck_alternate.png", alpha=0.0)
 obj("VoidDeckAlternateGrass", 4).transform(0, F1_TOP + 20, Z_FRONT - 2, 3600, 140).sprite(
     "voiddeck_alternate_grass.png", alpha=0.0)
-obj("VoidDeckForeground", 4).transform(0, F1_ROOM_Y, Z_FRONT + 2, ROOM_W, ROOM_H).sprite("voiddeck_foreground.png")
+# Pillars, railings and cables between the player and the estate, along the whole deck.
+# Spread out, so that the pillars stand in pairs with open bays between them.
+for i, x in enumerate([-1500.0, 250.0, 1800.0]):
+    name = "VoidDeckForeground" if i == 0 else "VoidDeckForeground(%d)" % i
+    obj(name, 4).transform(x, F1_ROOM_Y, Z_FRONT + 2, ROOM_W, ROOM_H).sprite("voiddeck_foreground.png")
 
 # The stairwell door on the ground floor: after the cat, an old man stands in it and will not move.
 obj("OldManIdle", 9).transform(CORRIDOR_RIGHT, F1_TOP + 70, Z_PLAYER - 0.5, 90, 140).sprite(

@@ -135,7 +135,7 @@ TEST_F(LevelOneHouseRun, FromTheOpeningThroughTheHuntToTheWindow) {
 
     // The story on the deck. Walking west the cat comes out to the chess table; petting it is the
     // end of the calm.
-    ASSERT_TRUE(WalkTo(-425.0f, 2500));
+    ASSERT_TRUE(WalkTo(-775.0f, 2500));
     ASSERT_TRUE(
         game->RunUntil([] { return FindComponent<Sprite>("OutsideCat")->transparency == 1.0f; }, 600));
     Tap(Use, 60);
