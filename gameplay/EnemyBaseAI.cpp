@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "objects/GameObject.h"
+#include "objects/Transform.h"
 #include "physics/BoxCollider.h"
 #include "physics/Collision.h"
 
@@ -16,6 +17,13 @@ bool EnemyBaseAI::InBand(const vec3& enemy, const vec3& player) {
 
 bool EnemyBaseAI::InRange(const vec3& enemy, const vec3& player, float range) {
     return enemy.x - range < player.x && player.x < enemy.x + range;
+}
+
+bool EnemyBaseAI::PlayerWithin(const GameObject* self, float range) {
+    std::shared_ptr<Transform> own = ComponentOf<Transform>(self);
+    std::shared_ptr<Transform> player = FindComponent<Transform>("Player");
+    return own && player && InBand(own->position, player->position) &&
+           InRange(own->position, player->position, range);
 }
 
 bool EnemyBaseAI::ScanContacts(GameObject& self, bool& playerContact, std::string& contactName) {

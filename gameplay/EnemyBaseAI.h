@@ -27,6 +27,8 @@ public:
     static bool InRange(const vec3& enemy, const vec3& player, float range);
 
 protected:
+    // Whether "Player" is on `self`'s floor and less than `range` to either side.
+    static bool PlayerWithin(const GameObject* self, float range);
     // Every other object whose solid box `self` touches this frame: touching an object of type
     // Player sets playerContact and keeps its name; no longer touching "Player" clears playerContact.
     // Returns whether a Player object was touched.

@@ -99,13 +99,6 @@ void ScriptedEnemy::Update(float dt) {
     Think(dt);
 }
 
-bool ScriptedEnemy::PlayerNear() const {
-    std::shared_ptr<Transform> own = ComponentOf<Transform>(owner);
-    std::shared_ptr<Transform> player = FindComponent<Transform>("Player");
-    return own && player && InBand(own->position, player->position) &&
-           InRange(own->position, player->position, chaseRange);
-}
-
 void ScriptedEnemy::Sense(float) {
     GameFlagBlock& flags = GameFlags;
     if (!FindObjectByName("Player")) return;
@@ -130,7 +123,7 @@ void ScriptedEnemy::Sense(float) {
     }
     if (!engaged) return;
 
-    const bool near = PlayerNear();
+    const bool near = PlayerWithin(owner, chaseRange);
     if (!flags.isHiding) {
         if (levelThree)
             state = Chasing;

@@ -74,7 +74,6 @@ private:
     void SetGhosted(bool ghosted);
     void SetInteractable(bool interactable);
     void StopVelocity();
-    bool PlayerNear() const;
     // A hiding place the player is in that this creature touches.
     bool TouchesPlayersHidingPlace() const;
 

@@ -54,13 +54,6 @@ void StaticEnemy::Update(float dt) {
     Think(dt);
 }
 
-bool StaticEnemy::PlayerInRange() const {
-    std::shared_ptr<Transform> own = ComponentOf<Transform>(owner);
-    std::shared_ptr<Transform> player = FindComponent<Transform>("Player");
-    return own && player && InBand(own->position, player->position) &&
-           InRange(own->position, player->position, scriptRange);
-}
-
 void StaticEnemy::Sense(float) {
     GameFlagBlock& flags = GameFlags;
     GameObjectRef player = FindObjectByName("Player");
@@ -120,7 +113,7 @@ void StaticEnemy::UpdateState(float dt) {
         }
         break;
     case Calming:
-        if (flags.isMoving && PlayerInRange()) {
+        if (flags.isMoving && PlayerWithin(owner, scriptRange)) {
             state = Alerted;
             break;
         }

@@ -37,7 +37,6 @@ public:
     std::weak_ptr<GameObject> fadeObject; // "FadeInAndOut"
 
 private:
-    bool PlayerInRange() const;
     void RaiseAlarm(Sprite& sprite);
     void SoundAlarm();
     float OwnX() const;
