@@ -1,6 +1,7 @@
 #include "gameplay/EventControllerBase.h"
 
 #include "gameplay/GameFlags.h"
+#include "graphics/TextSprite.h"
 #include "input/InputSystem.h"
 #include "objects/GameObject.h"
 #include "physics/BoxCollider.h"
@@ -43,4 +44,11 @@ void EventControllerBase::HandleInteraction(GameObject& player, float dt) {
         interactionTarget = object->name;
         OnInteract(*object);
     }
+}
+
+void EventControllerBase::ReadCaption(GameObject& object) {
+    std::shared_ptr<TextSprite> caption = object.GetComponent<TextSprite>();
+    if (!caption || !caption->onlyOnInteract || (!caption->repeatOnCollision && caption->spent)) return;
+    Say("Dialogue", caption->GetText());
+    if (!caption->repeatOnCollision) caption->spent = true;
 }

@@ -30,6 +30,8 @@ protected:
     // the input is free.
     void HandleInteraction(GameObject& player, float dt);
     virtual void OnInteract(GameObject& object) = 0;
+    // A caption read on "ACTION_INTERACT" shows on "Dialogue": once, unless it repeats.
+    static void ReadCaption(GameObject& object);
     // The effects of currentEvent, each run once as the level's table says. dt: seconds.
     virtual void ApplyEventEffects(float dt) = 0;
     // The timed scenes started by events or interactions. dt: seconds.

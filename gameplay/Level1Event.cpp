@@ -356,11 +356,7 @@ void Level1Event::PetCat(GameObject& cat) {
 void Level1Event::OnInteract(GameObject& object) {
     GameFlagBlock& flags = GameFlags;
 
-    if (std::shared_ptr<TextSprite> caption = object.GetComponent<TextSprite>())
-        if (caption->onlyOnInteract && (caption->repeatOnCollision || !caption->spent)) {
-            Say(caption->GetText());
-            if (!caption->repeatOnCollision) caption->spent = true;
-        }
+    ReadCaption(object);
     if (object.name == "WindowEnd") flags.levelExitReached = true;
     if (object.name == "OutsideCat" && Alpha("OutsideCat") == 1.0f) {
         if (!flags.phaseTwoFlag && !petted) {

@@ -26,6 +26,8 @@ const RespawnRow respawnRows[] = {
     {1, LightingZone::Jungle, "DeathbedReturn1", false},
     {2, LightingZone::FloodedRooms, "LivingroomToFloor11", false},
     {2, LightingZone::Outside, "OutsideToRoom", false},
+    // Caught in the bedroom next door: back to the living room, like anywhere else in the flat.
+    {2, LightingZone::UnlitBedroom, "LivingroomToFloor11", false},
     {3, LightingZone::Outside, "RoofTopEnd", false},
     {3, LightingZone::Container, "RoofTopEnd", false},
     {3, LightingZone::Corridor, "Event04HideCorridor", true},

@@ -95,7 +95,10 @@ void ScriptedEnemy::Initialize() {
 
 void ScriptedEnemy::Update(float dt) {
     if (!owner) return;
-    if (ScanContacts(*owner, playerContact, contactName) && !GameFlags.isHiding) state = Attacking;
+    // Walking through the spot where it waits unseen is harmless.
+    std::shared_ptr<Sprite> look = owner->GetComponent<Sprite>();
+    const bool onStage = look && look->transparency > 0.0f;
+    if (ScanContacts(*owner, playerContact, contactName) && !GameFlags.isHiding && onStage) state = Attacking;
     Think(dt);
 }
 

@@ -60,6 +60,11 @@ void StaticEnemy::Sense(float) {
     std::shared_ptr<Transform> own = ComponentOf<Transform>(owner);
     std::shared_ptr<Transform> place = ComponentOf<Transform>(player);
     std::shared_ptr<Sprite> look = ComponentOf<Sprite>(player);
+    // Once the light has driven it off it hears nothing more.
+    if (std::shared_ptr<Sprite> self = ComponentOf<Sprite>(owner); self && self->transparency <= 0.0f) {
+        if (state == Alerted) state = Calming;
+        return;
+    }
     // A player faded out (dying, or not yet shown) makes no sound.
     if (own && place && look && look->transparency > 0.1f && InBand(own->position, place->position)) {
         if (InRange(own->position, place->position, scriptRange)) {

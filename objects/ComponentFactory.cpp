@@ -3,6 +3,7 @@
 #include "gameplay/DoorLock.h"
 #include "gameplay/KeyboardPrompt.h"
 #include "gameplay/Level1Event.h"
+#include "gameplay/Level2Event.h"
 #include "gameplay/Lift.h"
 #include "gameplay/LightSwitch.h"
 #include "gameplay/Player.h"
@@ -44,6 +45,7 @@ const std::vector<ComponentRow>& ComponentTable() {
         {"WaterDrag", ComponentType::WaterDrag, Make<WaterDrag>},
         {"KeyboardPrompt", ComponentType::KeyboardPrompt, Make<KeyboardPrompt>},
         {"Level1Event", ComponentType::Level1Event, Make<Level1Event>},
+        {"Level2Event", ComponentType::Level2Event, Make<Level2Event>},
         {"ParticleEmitter", ComponentType::ParticleEmitter, Make<ParticleEmitter>},
         {"Button", ComponentType::Button, Make<Button>},
         {"StaticEnemy", ComponentType::StaticEnemy, Make<StaticEnemy>},

@@ -123,3 +123,8 @@ void BoxCollider::Inspector(int objectId) {
 void SetGhosted(const std::string& objectName, bool ghosted) {
     if (std::shared_ptr<BoxCollider> box = FindComponent<BoxCollider>(objectName)) box->ghosted = ghosted;
 }
+
+void SetInteractable(const std::string& objectName, bool interactable) {
+    if (std::shared_ptr<BoxCollider> box = FindComponent<BoxCollider>(objectName))
+        box->interactable = interactable;
+}

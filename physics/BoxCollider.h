@@ -34,6 +34,8 @@ public:
 
 // Makes the collider of the object called `objectName` a ghost (or solid again); nothing without one.
 void SetGhosted(const std::string& objectName, bool ghosted);
+// Lets the player use the object called `objectName` (or not); nothing without a collider.
+void SetInteractable(const std::string& objectName, bool interactable);
 
 // Editor outlines, shared by every collider: draw all boxes, and their colour (0 to 255 each).
 extern bool showAllDebugLines;

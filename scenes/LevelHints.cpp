@@ -17,7 +17,7 @@ constexpr float frameStep = 1.0f / 60.0f;
 constexpr float flashGap = 0.9f;  // at least this long between flashes
 constexpr float roundRest = 4.0f; // seconds after a round's last flash before the next round
 constexpr float tintFall = 0.02f; // per frame, back toward the dark after a flash
-constexpr float darkTint = 0.25f;
+constexpr float darkTint = 0.4f;
 
 int32_t FlashesForARound() {
     return std::max(2, 1 + std::rand() % 4);

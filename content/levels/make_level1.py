@@ -12,112 +12,21 @@ from rooms import SWITCH_BEDROOM, SWITCH_LIVINGROOM, LIVINGROOM_PAD  # noqa: E40
 from interactables import LOBBY_W, DOOR_W, DOOR_H, CALL_W, CALL_H, GATE_W, GATE_H, GATE_HASP_Y, FLOOD_W, FLOOD_H, \
     FLOOD_SURFACE  # noqa: E402
 
+import leveldata  # noqa: E402
+from leveldata import obj, trigger, area, child_y, pause_menu, write, PLAYER_W, PLAYER_H, ROOM_W, ROOM_H, \
+    FLOOR_IN_ART, KEY, WIDE_KEY, RAIN_START, RAIN_END, Z_PROMPT, standing_to_floor_top, room_centre_y  # noqa: E402
+
 args = sys.argv[1:]
-WITHOUT = set()
 if "--without" in args:
     k = args.index("--without")
-    WITHOUT = set(args[k + 1].split(","))
+    leveldata.WITHOUT.update(args[k + 1].split(","))
     del args[k:k + 2]
-
-out = []
-
-
-def g(v):
-    if isinstance(v, bool):
-        return "1" if v else "0"
-    if isinstance(v, int):
-        return str(v)
-    s = "%g" % v
-    return "0" if s == "-0" else s
-
-
-def put(*tokens):
-    for t in tokens:
-        out.append(t if isinstance(t, str) else g(t))
-
-
-class Obj:
-    def __init__(self, name, otype, parent="none"):
-        self.name, self.otype, self.parent, self.comps = name, otype, parent, []
-
-    def transform(self, x, y, z, w=1, h=1, rot=0):
-        self.comps.append(("Transform", ["position", x, y, z, "rotate", rot, "originalscale", w, h, 1,
-                                          "scale", w, h, 1]))
-        return self
-
-    def sprite(self, tex, alt="empty.png", alpha=1.0, cols=1, rows=1, u=0, v=0, delay=0.0, animate=False,
-               count=-1, flipx=False, flipy=False, tint=(1, 1, 1)):
-        self.comps.append(("Sprite", [tex, alt, "Transparency", float(alpha), "NumColumns", cols, "NumRows", rows,
-                                      "uCoord", u, "vCoord", v, "AnimationDelay", float(delay), "AnimateFlag",
-                                      animate, "AnimationCount", count, "FlipX", flipx, "FlipY", flipy,
-                                      "ColorTint", float(tint[0]), float(tint[1]), float(tint[2])]))
-        return self
-
-    def body(self, mass=1.0, gravity=False):
-        self.comps.append(("Rigidbody", ["mass", float(mass), "Gravity", gravity]))
-        return self
-
-    def box(self, sx=1.0, sy=1.0, ghost=False, interactable=False, add=False):
-        self.comps.append(("BoxCollider", ["scale", float(sx), float(sy), 1.0, "debugline", False, "ghosted",
-                                           ghost, "interactable", interactable, "tobeaddedinteractable", add]))
-        return self
-
-    def text(self, line, font="arialbd", pos=(0, 0, 0), color=(1, 1, 1), scale=1.0, alpha=0.0, repeat=False,
-             on_interact=False):
-        self.comps.append(("TextSprite", [line + "|", "FontName", font, "Position", float(pos[0]), float(pos[1]),
-                                          float(pos[2]), "Color", float(color[0]), float(color[1]),
-                                          float(color[2]), "Scale", float(scale), "Alpha", float(alpha), "Repeat",
-                                          repeat, "OnlyOnInteract", on_interact]))
-        return self
-
-    def particles(self, tex="particle.png", vel=(0, 0), size=(4, 4), grow=(0, 0), start=(1, 1, 1), end=(1, 1, 1),
-                  rate=1, maxcount=100, scalevar=0.0, velvar=0.0, alpha=1.0, endalpha=0.0, life=1.0, shape=1,
-                  play=True):
-        self.comps.append(("ParticleEmitter", [
-            "TextureName", tex, "InitialVel", float(vel[0]), float(vel[1]), 0.0, "InitialScale", float(size[0]),
-            float(size[1]), 1.0, "ScaleIncremental", float(grow[0]), float(grow[1]), 0.0, "StartColor",
-            float(start[0]), float(start[1]), float(start[2]), "EndColor", float(end[0]), float(end[1]),
-            float(end[2]), "EmissionRate", rate, "ParticleMaxCount", maxcount, "EmissionVariance", 0.0,
-            "ScaleVariance", float(scalevar), "LifetimeVariance", 0.0, "VelVariance", float(velvar),
-            "CircleShapeRadius", 0.0, "InitialAlpha", float(alpha), "EndAlpha", float(endalpha), "TotalLife",
-            float(life), "IntermediateRotVal", 0.0, "ShapeType", shape, "UseTexture", True, "SpawnRotRandomly",
-            False, "PlayState", play]))
-        return self
-
-    def player(self, jump=30000.0):
-        self.comps.append(("Player", ["playerID", 1.0, "JumpForce", float(jump)]))
-        return self
-
-    def behaviour(self, name):
-        """A component with no stored fields: its record is just its name."""
-        if name not in WITHOUT:
-            self.comps.append((name, []))
-        return self
-
-
-objects = []
-
-
-def obj(name, otype, parent="none"):
-    o = Obj(name, otype, parent)
-    objects.append(o)
-    return o
-
 
 # ----------------------------------------------------------------------------------------------
 # Layout. One world unit = one screen pixel at zoom 1; the level camera rests at zoom 2.
-PLAYER_W, PLAYER_H = 80.0, 120.0
 PLAYER_MASS = float(args[1]) if len(args) > 1 else 8.0
-ROOM_W, ROOM_H = 1200.0, 600.0
-FLOOR_IN_ART = 60.0  # the drawn floor surface sits this far above a room image's bottom edge
 
 
-def standing_to_floor_top(standing):
-    return standing - PLAYER_H / 2 - 1
-
-
-def room_centre_y(floor_top):
-    return floor_top - FLOOR_IN_ART + ROOM_H / 2
 
 
 F12_STAND = -576.0
@@ -141,7 +50,6 @@ Z_PROP, Z_PLAYER, Z_FRONT, Z_FADE, Z_BLACK, Z_LIGHTNING, Z_OPENING_TEXT = -10, 0
 
 CEILING_DARK = (0.10, 0.11, 0.15)
 SKY = (0.03, 0.045, 0.08)
-RAIN_START, RAIN_END = (0.70, 0.78, 0.90), (0.55, 0.62, 0.78)
 
 # ----------------------------------------------------------------------------------------------
 obj("Camera", 6).transform(START_X, F12_STAND, 0, 2, 2).box(1920, 1080)
@@ -266,25 +174,16 @@ obj("DeathbedReturn1", 4).transform(1300, F1_STAND, 0)
 
 # ---- Things to use. Interactables sit at standing height so they touch the player's collider;
 # the E prompt shows 96 units above their centre.
-Z_PROMPT = 20
 Z_LOCK = -9          # below the player's z: the lock reads A/D/SPACE before the player does
 Z_LIFT_INSIDE, Z_LIFT_DOOR, Z_LIFT_BURST = -3, -1, -0.5  # the rider stands at -2 between them
 Z_LOBBY = -54
 
-
-def child_y(parent_y, wanted_y):
-    """A child's sprite is drawn with its y offset from its parent turned over (the engine's child
-    placement works that way), so a child meant to show above its parent is written below it."""
-    return 2 * parent_y - wanted_y
 
 
 def room_point(room_x, room_y, point):
     """World position of a point given in a room image's units (from its top left)."""
     return room_x - ROOM_W / 2 + point[0], room_y + ROOM_H / 2 - point[1]
 
-
-def trigger(name, otype, x, y, w, h, parent="none", add=False, interactable=False, ghost=False):
-    return obj(name, otype, parent).transform(x, y, 0, w, h).body().box(interactable=interactable, add=add, ghost=ghost)
 
 
 # The bedroom: its switch is by the door (the plate is drawn in the room art, since switches are
@@ -325,7 +224,6 @@ obj("PadlockDial", 4, "DoorPadLock").transform(LOCK_X, LOCK_Y, Z_LOCK, LOCK_DIAL
 # Key prompts: E (listed after the player) follows the player until the game places it over what can be used; A, D and
 # SPACE show beside the lock while it is being worked; SHIFT is the first hint in the corridor.
 obj("KeyboardPrompts", 4).transform(0, 0, 0).behaviour("KeyboardPrompt")
-KEY, WIDE_KEY = (36, 39), (84, 39)
 obj("KeyboardPromptA", 12).transform(LOCK_X - 24, LOCK_Y + 70, Z_PROMPT, *KEY).sprite("key_a.png", alpha=0.0)
 obj("KeyboardPromptD", 12).transform(LOCK_X + 24, LOCK_Y + 70, Z_PROMPT, *KEY).sprite("key_d.png", alpha=0.0)
 obj("KeyboardPromptSPACE", 12).transform(LOCK_X, LOCK_Y + 114, Z_PROMPT, *WIDE_KEY).sprite("key_space.png", alpha=0.0)
@@ -501,9 +399,6 @@ obj("DialogueLiftButt", 4).transform(CALL_X - 70, F12_STAND, 0, 40, PLAYER_H).bo
 obj("WindowEnd", 4).transform(1400, F1_STAND, 0, 80, PLAYER_H).body().box(add=True)
 
 # ---- Areas: the room the player is in picks its sound mix and light.
-def area(name, left, right, standing):
-    obj(name, 17).transform((left + right) / 2, standing, 0, right - left, 200).body().box()
-
 
 area("T_BEDROOM", FLAT_LEFT, LIVING_X + ROOM_W / 2 - 40, F12_STAND)
 area("T_FLOOR12", LIVING_X + ROOM_W / 2 + 40, CORRIDOR_RIGHT, F12_STAND)
@@ -525,35 +420,6 @@ obj("BedroomLightningOverlay", 4).transform(START_X, F12_STAND, Z_LIGHTNING, 960
 obj("DialogueInit", 15).transform(START_X - 95, F12_STAND - 150, Z_OPENING_TEXT).text(
     "...", color=(0.86, 0.89, 0.96), scale=0.42, alpha=0.0)
 
-# ---- The pause menu: parked far outside the level while closed; the game brings it to the camera
-# and scales it by the zoom, so these sizes are its size on screen. Its buttons are 3-row sheets
-# (idle, highlighted, pressed).
-Z_PAUSE = 90
-PAUSE_X, PAUSE_Y = 0.0, 50000.0
+pause_menu()
 
-
-def pause_hud(name, dx, dy, z, w, h, texture, rows=1, parent="PauseMenuHUD"):
-    obj(name, 12, parent).transform(PAUSE_X + dx, child_y(PAUSE_Y, PAUSE_Y + dy), Z_PAUSE + z, w, h).sprite(
-        texture, rows=rows)
-
-
-obj("PauseMenuHUD", 12).transform(PAUSE_X, PAUSE_Y, Z_PAUSE, 640, 600).sprite("pause_panel.png")
-pause_hud("DividerHUD", 0, 200, 1, 420, 24, "pause_divider.png")
-pause_hud("ResumeButtonHUD", 0, 100, 1, 440, 84, "button_resume.png", rows=3)
-pause_hud("HowToPlayButtonHUD", 0, -20, 1, 440, 84, "button_howtoplay.png", rows=3)
-pause_hud("QuitGameButtonHUD", 0, -140, 1, 440, 84, "button_quit.png", rows=3)
-pause_hud("HowToPlayHUD", 0, 0, 3, 1100, 680, "howtoplay.png")
-pause_hud("QuitConfirmationHUD", 0, 0, 3, 760, 340, "quit_confirmation.png")
-pause_hud("YesButtonHUD", -130, -70, 4, 240, 84, "button_yes.png", rows=3)
-pause_hud("NoButtonHUD", 130, -70, 4, 240, 84, "button_no.png", rows=3)
-
-# ----------------------------------------------------------------------------------------------
-put("Level1", "")
-for o in objects:
-    put(o.name, o.otype, o.parent)
-    for cname, fields in o.comps:
-        put(cname, *fields)
-    put("End", "")
-put("/Level1")
-open(args[0], "w").write("\n".join(out) + "\n")
-print("%d objects" % len(objects))
+write("Level1", args[0])
