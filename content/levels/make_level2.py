@@ -25,7 +25,7 @@ F11_TOP = standing_to_floor_top(F11_STAND)
 F11_ROOM_Y = room_centre_y(F11_TOP)
 OUT_STAND = -700.0                     # the ledge outside its bedroom window
 OUT_TOP = standing_to_floor_top(OUT_STAND)
-VENT_STAND = 700.0                     # the duct, and the bottom of the lift shaft
+VENT_STAND = 1700.0                    # the duct, and the bottom of the lift shaft
 VENT_TOP = standing_to_floor_top(VENT_STAND)
 F12_STAND = VENT_STAND + 640.0         # the top of the shaft and the home on floor 12
 F12_TOP = standing_to_floor_top(F12_STAND)
@@ -156,7 +156,7 @@ wall("OutsideWallLeft", LEDGE_X - 1200 - 20, OUT_TOP)
 wall("OutsideWallRight", LEDGE_X + 1200 + 20, OUT_TOP)
 obj("OutsideLightingFloor", 0).transform((GAP_L + GAP_R) / 2, OUT_TOP - 10, Z_PROP, GAP_R - GAP_L + 20, 20).sprite(
     "ledge_planks.png").body().box()
-obj("OutsideAirconUnit", 0).transform((GAP_L + GAP_R) / 2, OUT_TOP - 40, Z_PROP + 1, 90, 80).sprite(
+obj("OutsideAirconUnit", 0).transform((GAP_L + GAP_R) / 2, OUT_TOP - 45, Z_PROP + 1, 110, 90).sprite(
     "aircon_unit.png").body().box(ghost=True)
 obj("DeathCollider", 4).transform((GAP_L + GAP_R) / 2, OUT_TOP - 400, 0, GAP_R - GAP_L, 100).body().box()
 wrap("OutsideToRoom", LEDGE_X - 1000, OUT_STAND)
@@ -170,6 +170,10 @@ obj("MistParticles", 4).transform(LEDGE_X, OUT_STAND - 300, Z_FRONT + 1, 2600, 1
 
 # ---- The vent: a duct to crawl along from the ledge to the bottom of the lift shaft.
 VENT_X = 0.0
+# Inside the walls the storm is neither seen nor heard: a dark backdrop behind the duct, the shaft and
+# the home keeps the rain behind it out of sight.
+obj("IndoorBackdrop", 4).transform(2000, (VENT_TOP + F12_TOP) / 2 + 150, Z_OUTSIDE_RAIN + 5, 6000, 3200).sprite(
+    "white.png", tint=(0.02, 0.025, 0.035))
 obj("Vents", 4).transform(VENT_X, room_centre_y(VENT_TOP), Z_ROOM, ROOM_W, ROOM_H).sprite("vent_duct.png")
 
 wall("VentWallLeft", VENT_X - ROOM_W / 2 + 60, VENT_TOP)

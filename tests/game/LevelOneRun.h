@@ -14,8 +14,8 @@
 #include "scenes/SceneSystem.h"
 #include "tests/support/GameHarness.h"
 
-// Level 1 started in a small window (the software rasteriser's time goes by the pixel) and played
-// with the keys alone, as a person would.
+// A level started in a small window (the software rasteriser's time goes by the pixel) and played
+// with the keys alone, as a person would. Level 1 unless a fixture says otherwise.
 class LevelOneRun : public ::testing::Test {
 protected:
     static constexpr int Left = Key::Letter('A');
@@ -30,13 +30,14 @@ protected:
         game = std::make_unique<GameHarness>(options);
         ASSERT_TRUE(game->IsRunning());
         SeedRandom(2024);
-        Framework::sceneSystem->StartAtLevel(1);
+        Framework::sceneSystem->StartAtLevel(LevelNumber());
         game->RunFrame();
         ASSERT_EQ(game->Scene(), SceneLevel);
         player = FindObjectByName("Player");
         ASSERT_TRUE(player);
     }
 
+    virtual int32_t LevelNumber() const { return 1; }
     ::Level& Level() const { return static_cast<::Level&>(*Framework::sceneSystem->GetCurrentScene()); }
     vec3 At() const { return player->GetComponent<Transform>()->position; }
     std::string Said() const { return FindComponent<TextSprite>("Dialogue")->GetText(); }
