@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -164,7 +165,12 @@ bool SaveLevel(const std::string& levelName, const std::string& path, std::strin
     Serializer& out = LevelSerializer;
     if (!out.OpenWrite(temporary)) return fail("cannot write " + Quoted(temporary));
     out.WriteString(levelName + "\n");
-    for (const auto& object : GameObjectList) {
+    // In id order, which is file order: the scenes keep the list sorted for drawing, and an
+    // unchanged level must save byte for byte.
+    std::vector<GameObjectRef> objects = GameObjectList;
+    std::stable_sort(objects.begin(), objects.end(),
+                     [](const GameObjectRef& a, const GameObjectRef& b) { return a && b && a->id < b->id; });
+    for (const auto& object : objects) {
         if (!object) continue;
         out.WriteString(object->name);
         out.WriteInt(static_cast<int32_t>(object->type));

@@ -86,6 +86,33 @@ void ApplyTheme() {
     style.Colors[ImGuiCol_WindowBg] = ImVec4(0.07f, 0.08f, 0.10f, 0.92f);
 }
 
+// Components whose Initialize touches only themselves. The rest (the player, the enemies, the level
+// scripts) set up other objects for play (hide the keys, show the newspaper), which an unchanged
+// level must not save: they are initialised when play starts.
+bool IsScenery(const Component& component) {
+    switch (component.componentType) {
+    case ComponentType::Transform:
+    case ComponentType::Sprite:
+    case ComponentType::Rigidbody:
+    case ComponentType::TextSprite:
+    case ComponentType::BoxCollider:
+    case ComponentType::ParticleEmitter:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void InitializeComponents(bool scenery) {
+    for (size_t i = 0; i < GameObjectList.size(); ++i) {
+        const GameObjectRef object = GameObjectList[i];
+        const std::vector<std::shared_ptr<Component>> components = object->components;
+        for (const auto& component : components)
+            if (component && IsScenery(*component) == scenery) component->Initialize();
+        if (scenery && object->parentName != "none") object->SetParent(object->parentName);
+    }
+}
+
 } // namespace
 
 vec2 Editor::WindowToView(int mouseX, int mouseY, int windowWidth, int windowHeight) {
@@ -104,8 +131,12 @@ void Editor::Initialize() {
     cameraObject = FindObjectByName("Camera");
     objectTypeMap.clear();
     for (int32_t value = 0; value < ObjectTypeCount; ++value) objectTypeMap[ObjectTypeNames[value]] = value;
-    InitializeObjects();
-    Framework::camera->SyncFromCameraObject();
+    InitializeComponents(true);
+    // The level shows the world through the inverse of the "Camera" transform; the editor's view
+    // applies its camera forwards, so it starts on the same place with the position turned round.
+    Framework::Camera& view = *Framework::camera;
+    view.SyncFromCameraObject();
+    view.position = {-view.scale.x * view.position.x, -view.scale.y * view.position.y, view.position.z};
     if (ImGui::GetCurrentContext()) ApplyTheme();
     Framework::graphicsSystem->editorCameraInactive = false;
     selected.reset();
@@ -118,6 +149,7 @@ void Editor::Initialize() {
 }
 
 void Editor::SetPlaying(bool on) {
+    if (on && !playing) InitializeComponents(false);
     playing = on;
     showInspector = !on;
     Framework::graphicsSystem->editorCameraInactive = on;
@@ -538,7 +570,8 @@ void Editor::UpdateComponents(float dt) {
         const GameObjectRef object = GameObjectList[i];
         if (auto transform = object->GetComponent<Transform>()) transform->Update(dt);
         if (auto box = object->GetComponent<BoxCollider>()) box->Update(dt);
-        if (auto sprite = object->GetComponent<Sprite>()) sprite->Update(dt);
+        // Held on the stored frame: the frame an animation shows is saved with the level.
+        if (auto sprite = object->GetComponent<Sprite>()) sprite->Update(0.0f);
         auto particles = object->GetComponent<ParticleEmitter>();
         if (particles && particles->playState) particles->Update(dt);
     }
