@@ -121,6 +121,19 @@ TEST(Editor, PickDragRenameSaveAndReload) {
     FindObjectByName("My_Obj")->name = "Renamed";
     EXPECT_EQ(save().rfind("Save failed", 0), 0u);
     EXPECT_EQ(game.Box().ReadResource(level), saved);
+
+    // A component queued for removal leaves the object it was queued from, even when a click selects
+    // another object in the same frame; names are shown as text, never as formats.
+    GameObjectRef renamed = FindObjectByName("Renamed");
+    renamed->name = "%s%s%n%n";
+    auto sprite = renamed->components.back();
+    editor->pendingComponentRemovals.emplace_back(renamed, sprite);
+    editor->gizmoMode = 3;
+    inputSystem->mouseX = 640, inputSystem->mouseY = 700;
+    game.Press(Key::MouseLeft);
+    game.RunFrames(2);
+    EXPECT_NE(editor->selected, renamed);
+    EXPECT_EQ(std::count(renamed->components.begin(), renamed->components.end(), sprite), 0);
 }
 
 TEST(DebugSystem, F3ShowsAndHidesThePerformanceWindow) {

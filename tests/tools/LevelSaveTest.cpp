@@ -43,9 +43,14 @@ TEST(LevelSave, AFullDiskOrAReadOnlyFolderKeepsTheOldFileAndSaysSo) {
         const char* what;
         std::function<std::string()> prepare; // returns the path to save to
     } cases[] = {
-        {"full disk", [&] { fs::create_symlink("/dev/full", level.string() + ".tmp"); return level.string(); }},
+        {"full disk",
+         [&] {
+             fs::create_symlink("/dev/full", level.string() + ".tmp");
+             return level.string();
+         }},
         // Root writes into a read-only folder regardless; a read-only file system stops it too.
-        {"read-only folder", [&] {
+        {"read-only folder",
+         [&] {
              chmod(level.parent_path().c_str(), 0555);
              return geteuid() == 0 ? std::string("/proc/Level1.txt") : level.string();
          }},
