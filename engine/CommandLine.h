@@ -9,6 +9,8 @@ namespace Framework {
 struct StartOptions {
     int level = 0;         // 1 to 3: straight into that level, as a new game; 0: the splash
     bool windowed = false; // a window at init.ini's size instead of full screen
+    bool editor = false;   // the level editor on `editorLevel` instead of the game
+    std::string editorLevel = "Level1";
 };
 
 struct CommandLine {

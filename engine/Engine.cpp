@@ -69,6 +69,9 @@ void Engine::Update() {
     // Full-screen keys share the one-shot latch with the rest of the game: holding a key switches once.
     if (inputSystem->IsKeyTriggered(Key::F11)) windowSystem->SetFullscreen(false);
     if (inputSystem->IsKeyTriggered(Key::F10)) windowSystem->SetFullscreen(true);
+    // F3 shows and hides the performance window; in the editor F3 belongs to the editor.
+    if (sceneSystem->currentScene != SceneEditor && inputSystem->IsKeyTriggered(Key::F1 + 2))
+        BroadcastMessage({debugSystem->showPerformance ? HidePerformance : ShowPerformance});
 
     Platform::SwapWindow(windowSystem->hwnd);
 }
@@ -100,7 +103,10 @@ bool StartGame(const StartOptions& start) {
     windowSystem->startFullscreen = !start.windowed;
     engine->AddSystems();
     if (!engine->Initialize()) return false;
-    if (start.level != 0) sceneSystem->StartAtLevel(start.level);
+    if (start.editor)
+        sceneSystem->StartInEditor(start.editorLevel);
+    else if (start.level != 0)
+        sceneSystem->StartAtLevel(start.level);
     return true;
 }
 

@@ -26,7 +26,8 @@ struct SystemTimer {
     }
 };
 
-enum MessageId : int32_t { Quit = 0 };
+// 2 and 3 show and hide the performance window (F3 while playing).
+enum MessageId : int32_t { Quit = 0, ShowPerformance = 2, HidePerformance = 3 };
 
 struct SystemMessage {
     int32_t id = Quit;

@@ -1,6 +1,7 @@
 #include "graphics/ParticleEmitter.h"
 
 #include <GL/glew.h>
+#include <imgui.h>
 
 #include <algorithm>
 #include <cmath>
@@ -308,4 +309,48 @@ bool ParticleEmitter::Deserialize(Serializer& serializer) {
     if (!texture) texture = Framework::textureSystem->GetTexture(fallbackTextureName);
     savedInitialAlpha = initialAlpha;
     return ok;
+}
+
+void ParticleEmitter::Inspector(int objectId) {
+    const std::string id = std::to_string(objectId);
+    const auto label = [&id](const char* text) { return text + id; };
+    if (!ImGui::CollapsingHeader(label("ParticleEmitter##").c_str())) return;
+    if (ImGui::Button(label("Play/Pause Emitter##").c_str())) playState = !playState;
+    if (ImGui::InputInt(label("Particle Shape##").c_str(), &shapeType))
+        shapeType = std::clamp(shapeType, 0, 2);
+    ImGui::TextUnformatted("0 - Line   1 - Rectangle   2 - Circle");
+    ImGui::InputFloat(label("Circle Radius##").c_str(), &circleRadius);
+    ImGui::TextUnformatted("Initials:");
+    ImGui::InputFloat3(label("Init Velocity##").c_str(), &initialVelocity.x);
+    ImGui::InputFloat3(label("Init Scale##").c_str(), &initialScale.x);
+    ImGui::InputFloat3(label("Scale Increment##").c_str(), &scaleIncrement.x);
+    ImGui::InputFloat(label("Rotation##").c_str(), &rotationSpeed);
+    ImGui::ColorEdit3(label("Start Color##").c_str(), &startColor.x);
+    ImGui::ColorEdit3(label("End Color##").c_str(), &endColor.x);
+    ImGui::TextUnformatted("Values:");
+    if (ImGui::InputInt(label("Emission Rate##").c_str(), &emissionRate))
+        emissionRate = std::max(emissionRate, 0);
+    if (ImGui::InputInt(label("Max Count##").c_str(), &maxCount))
+        maxCount = std::clamp(maxCount, 0, particleLimit);
+    ImGui::InputFloat(label("Initial Alpha##").c_str(), &initialAlpha);
+    ImGui::InputFloat(label("End Alpha##").c_str(), &endAlpha);
+    ImGui::InputFloat(label("Total Life##").c_str(), &totalLife);
+    ImGui::TextUnformatted("Variances:");
+    ImGui::InputFloat(label("Emission##").c_str(), &emissionVariance);
+    ImGui::InputFloat(label("Scale##").c_str(), &scaleVariance);
+    ImGui::InputFloat(label("LifeTime##").c_str(), &lifetimeVariance);
+    ImGui::InputFloat(label("Velocity##").c_str(), &velocityVariance);
+    ImGui::Checkbox(label("Spawn Rotated Randomly##").c_str(), &spawnRotRandomly);
+    ImGui::Checkbox(label("Use Texture##").c_str(), &useTexture);
+    ImGui::Checkbox(label("Flip X##").c_str(), &flipX);
+    ImGui::Checkbox(label("Flip Y##").c_str(), &flipY);
+    if (ImGui::BeginCombo(label("Texture##").c_str(), textureName.c_str())) {
+        for (const std::string& name : Framework::textureSystem->GetLoadedTextureNames())
+            if (ImGui::Selectable(name.c_str(), name == textureName)) {
+                textureName = name;
+                texture = Framework::textureSystem->GetTexture(name);
+            }
+        ImGui::EndCombo();
+    }
+    if (ImGui::Button(label("Reset Emitter##").c_str())) ResetEmitter();
 }

@@ -46,6 +46,7 @@ public:
     // False when the texture name is not one word.
     bool Serialize(Serializer& serializer) override;
     bool Deserialize(Serializer& serializer) override;
+    void Inspector(int objectId) override;
 
     // Draws every live particle in pool order (fainter ones first).
     void Draw(mat4 projection, mat4 view);

@@ -88,8 +88,17 @@ void ShapeTool::DrawList(const std::vector<vec3>& vertices, const std::vector<ve
     glDrawArrays(mode, 0, static_cast<GLsizei>(vertices.size()));
 }
 
+void ShapeTool::Clear() {
+    lineVertices.clear();
+    lineColors.clear();
+    loopVertices.clear();
+    loopColors.clear();
+    uniformLineVertices.clear();
+    uniformLoopVertices.clear();
+}
+
 void ShapeTool::DrawBatches() {
-    if (!shader.IsUsable()) return;
+    if (!shader.IsUsable() || (lineVertices.empty() && loopVertices.empty())) return;
     BeginDraw();
     glLineWidth(3.0f);
     glEnableVertexAttribArray(0);
@@ -103,7 +112,7 @@ void ShapeTool::DrawBatches() {
 }
 
 void ShapeTool::DrawUniformBatches() {
-    if (!shader.IsUsable()) return;
+    if (!shader.IsUsable() || (uniformLineVertices.empty() && uniformLoopVertices.empty())) return;
     BeginDraw();
     glUniform1i(glGetUniformLocation(shader.program, "manualColor"), 1);
     glUniform3f(glGetUniformLocation(shader.program, "inColor"), color.x, color.y, color.z);

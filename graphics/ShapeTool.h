@@ -7,8 +7,8 @@
 #include "graphics/ShaderObject.h"
 #include "objects/Math.h"
 
-// The editor's debug drawer: callers queue coloured segments, squares and circles during a frame
-// and the editor draws and empties the queues at the end of its scene draw.
+// The debug drawer of the editor and the collider outlines: callers queue coloured segments, squares
+// and circles during a frame; the scene draws them and the scene system empties the queues.
 class ShapeTool {
 public:
     uint32_t positionBuffer = 0;
@@ -21,9 +21,6 @@ public:
     std::vector<vec3> loopColors;
     std::vector<vec3> uniformLineVertices;
     std::vector<vec3> uniformLoopVertices;
-    // Set by the scene system while the editor is the scene: only the editor empties the queues, so
-    // nothing should queue outlines while it is not running.
-    bool editorActive = false;
 
     // Needs a current context; the engine calls it once after the systems are up.
     void Init();
@@ -38,6 +35,8 @@ public:
     void DrawCircle(const vec3& center, float radius, const vec3& lineColor);
 
     void DrawBatches();
+    // Empties every queue.
+    void Clear();
     void DrawUniformBatches();
     // The world x axis in red and the y axis in green.
     void DrawAxes();

@@ -1,5 +1,9 @@
 #include "graphics/TextSprite.h"
 
+#include <imgui.h>
+#include <imgui_stdlib.h>
+
+#include <algorithm>
 #include <utility>
 
 #include "graphics/FontRenderer.h"
@@ -72,4 +76,29 @@ bool TextSprite::Deserialize(Serializer& serializer) {
 
 void Say(const std::string& objectName, const std::string& line) {
     if (std::shared_ptr<TextSprite> text = FindComponent<TextSprite>(objectName)) text->SetText(line);
+}
+
+void TextSprite::Inspector(int objectId) {
+    const std::string id = std::to_string(objectId);
+    if (!ImGui::CollapsingHeader(("TextSprite##" + id).c_str())) return;
+    // Edited in a copy of any length and written back only when the user changes it. A '|' would
+    // end the stored caption early, so none is taken.
+    std::string edited = text;
+    if (ImGui::InputTextMultiline(("Text##" + id).c_str(), &edited)) {
+        edited.erase(std::remove(edited.begin(), edited.end(), '|'), edited.end());
+        text = edited;
+    }
+    ImGui::TextUnformatted("Choose Font");
+    ImGui::Text("Font: %s", fontName.c_str());
+    if (ImGui::BeginCombo(("Font##" + id).c_str(), fontName.c_str())) {
+        for (const auto& font : fontRenderer->GetFonts())
+            if (ImGui::Selectable(font.first.c_str(), font.first == fontName)) fontName = font.first;
+        ImGui::EndCombo();
+    }
+    ImGui::InputFloat(("Text Scale##" + id).c_str(), &scale);
+    ImGui::InputFloat(("Alpha##" + id).c_str(), &alpha);
+    ImGui::Checkbox(("Repeat On Collision##" + id).c_str(), &repeatOnCollision);
+    ImGui::Checkbox(("Only On Interact##" + id).c_str(), &onlyOnInteract);
+    ImGui::InputFloat3(("TextSprite Position##" + id).c_str(), &position.x);
+    ImGui::ColorEdit3(("TextSprite Color##" + id).c_str(), &color.x, ImGuiColorEditFlags_Uint8);
 }

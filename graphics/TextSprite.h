@@ -17,6 +17,8 @@ public:
     // False when the text holds a '|' (it ends the stored line) or the font name is not one word.
     bool Serialize(Serializer& serializer) override;
     bool Deserialize(Serializer& serializer) override;
+    // The text is edited at any length and never takes a '|'.
+    void Inspector(int objectId) override;
 
     // Shows newText fully opaque and restarts the fade.
     void SetText(const std::string& newText);

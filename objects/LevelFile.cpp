@@ -1,5 +1,9 @@
 #include "objects/LevelFile.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -116,6 +120,16 @@ std::string FindUnsavableField(const std::string& levelName) {
     return "";
 }
 
+// Pushes a written file, or a folder's list of names after a rename, out to the disk, so that a
+// power cut cannot leave the renamed file empty.
+bool SyncToDisk(const std::string& path, bool folder) {
+    const int descriptor = open(path.c_str(), folder ? O_RDONLY | O_DIRECTORY : O_WRONLY);
+    if (descriptor < 0) return false;
+    const bool synced = fsync(descriptor) == 0;
+    close(descriptor);
+    return synced;
+}
+
 } // namespace
 
 bool IsStorableWord(const std::string& text) {
@@ -136,52 +150,62 @@ bool LoadLevel(const std::string& levelName, const std::string& path) {
     return complete;
 }
 
-bool SaveLevel(const std::string& levelName, const std::string& path) {
+bool SaveLevel(const std::string& levelName, const std::string& path, std::string* failure) {
     const std::string file = FileName(path);
-    const std::string unsavable = FindUnsavableField(levelName);
-    if (!unsavable.empty()) {
-        Report(file, "not saved: " + unsavable);
+    std::string why = FindUnsavableField(levelName);
+    const auto fail = [&](const std::string& reason) {
+        Report(file, "not saved: " + reason);
+        if (failure) *failure = reason;
         return false;
-    }
+    };
+    if (!why.empty()) return fail(why);
 
     // Written beside the target and renamed over it, so the old level survives any failure here.
     const std::string temporary = path + ".tmp";
     Serializer& out = LevelSerializer;
-    if (!out.OpenWrite(temporary)) {
-        Report(file, "not saved: cannot write " + Quoted(temporary));
-        return false;
-    }
+    if (!out.OpenWrite(temporary)) return fail("cannot write " + Quoted(temporary));
     out.WriteString(levelName + "\n");
-    std::string failure;
-    for (const auto& object : GameObjectList) {
+    // In id order, which is file order: the scenes keep the list sorted for drawing, and an
+    // unchanged level must save byte for byte.
+    std::vector<GameObjectRef> objects = GameObjectList;
+    std::stable_sort(objects.begin(), objects.end(),
+                     [](const GameObjectRef& a, const GameObjectRef& b) { return a && b && a->id < b->id; });
+    for (const auto& object : objects) {
         if (!object) continue;
         out.WriteString(object->name);
         out.WriteInt(static_cast<int32_t>(object->type));
         out.WriteString(object->parentName);
         for (const auto& component : object->components) {
             if (!component || component->Serialize(out)) continue;
-            failure = "object " + Quoted(object->name) + ": component " + Quoted(component->GetTypeName()) +
-                      " holds a value that would not read back";
+            why = "object " + Quoted(object->name) + ": component " + Quoted(component->GetTypeName()) +
+                  " holds a value that would not read back";
             break;
         }
-        if (!failure.empty()) break;
+        if (!why.empty()) break;
         out.WriteString("End");
         out.WriteString("");
     }
     out.WriteString("/" + levelName);
     bool written = out.Flush();
     out.Close();
-    written = written && out.Good();
-    if (written && failure.empty()) {
-        std::error_code error;
-        fs::rename(temporary, path, error);
-        if (!error) return true;
-        failure = "cannot replace the file: " + error.message();
-    } else if (failure.empty()) {
-        failure = "writing " + Quoted(temporary) + " failed";
+    written = written && out.Good() && SyncToDisk(temporary, false);
+    std::error_code error;
+    if (written && why.empty()) {
+        if (fs::exists(path, error))
+            fs::copy_file(path, path + ".bak", fs::copy_options::overwrite_existing, error);
+        if (error) why = "cannot keep the old file as " + Quoted(file + ".bak") + ": " + error.message();
     }
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-    Report(file, "not saved: " + failure);
-    return false;
+    if (written && why.empty()) {
+        fs::rename(temporary, path, error);
+        if (!error) {
+            SyncToDisk(fs::path(path).parent_path().empty() ? "." : fs::path(path).parent_path().string(),
+                       true);
+            return true;
+        }
+        why = "cannot replace the file: " + error.message();
+    } else if (why.empty()) {
+        why = "writing " + Quoted(temporary) + " failed";
+    }
+    fs::remove(temporary, error); // opened by us above, so it is ours
+    return fail(why);
 }

@@ -14,10 +14,11 @@ extern Serializer LevelSerializer;
 // Returns true when the whole file up to its terminator was read.
 bool LoadLevel(const std::string& levelName, const std::string& path);
 
-// Writes GameObjectList to path through "<path>.tmp" and a rename, so a failed save leaves the
-// previous file as it was. Refuses (false) when a name or parent name would not read back as one
-// word, or a component cannot store its fields.
-bool SaveLevel(const std::string& levelName, const std::string& path);
+// Writes GameObjectList to path through "<path>.tmp", synced to the disk and renamed over the old
+// file, which is kept as "<path>.bak". A failed save leaves the previous file as it was. Refuses
+// (false) when a name or parent name would not read back as one word, or a component cannot store
+// its fields. `failure`, when given, receives the reason in a few words.
+bool SaveLevel(const std::string& levelName, const std::string& path, std::string* failure = nullptr);
 
 // True for a non-empty text without white space: what a level file can store as one word.
 bool IsStorableWord(const std::string& text);

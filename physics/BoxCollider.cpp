@@ -93,9 +93,7 @@ void BoxCollider::Update(float) {
     min = vec3{position.x - size.x / 2, position.y - size.y / 2, 1};
     max = vec3{position.x + size.x / 2, position.y + size.y / 2, 1};
 
-    // Outlines are for the editor only: nothing else empties the shape queues, so queueing them
-    // in play would grow the queues every frame.
-    if ((debugLine || showAllDebugLines) && shapeTool && shapeTool->editorActive) {
+    if ((debugLine || showAllDebugLines) && shapeTool) {
         const vec3 color{debugLineColor.x / 255, debugLineColor.y / 255, debugLineColor.z / 255};
         const vec3 topLeft{min.x, max.y, 1}, bottomRight{max.x, min.y, 1};
         shapeTool->DrawLine(min, bottomRight, color);

@@ -1,6 +1,8 @@
 #include "platform/Platform.h"
 
 #include <SDL.h>
+#include <imgui.h>
+#include <backends/imgui_impl_sdl.h>
 
 #include <array>
 #include <algorithm>
@@ -374,7 +376,9 @@ bool IsPadControlName(const std::string& control) {
 void PumpMessages(WindowHandle window, const WindowProcedure& procedure) {
     SDL_Event event;
     const Uint32 ownId = window ? SDL_GetWindowID(ToSdl(window)) : 0;
+    const bool guiBound = ImGui::GetCurrentContext() && ImGui::GetIO().BackendPlatformUserData;
     while (SDL_PollEvent(&event)) {
+        if (guiBound && event.type != SDL_MOUSEWHEEL) ImGui_ImplSDL2_ProcessEvent(&event);
         switch (event.type) {
         case SDL_QUIT:
             procedure({MessageType::Destroy});
@@ -490,6 +494,19 @@ bool HasCurrentGLContext() {
 
 void* GetGLProcAddress(const char* name) {
     return SDL_GL_GetProcAddress(name);
+}
+
+bool BindGui(WindowHandle window, GLContextHandle context) {
+    if (!window || !ImGui::GetCurrentContext()) return false;
+    return ImGui_ImplSDL2_InitForOpenGL(ToSdl(window), context);
+}
+
+void UnbindGui() {
+    if (ImGui::GetCurrentContext() && ImGui::GetIO().BackendPlatformUserData) ImGui_ImplSDL2_Shutdown();
+}
+
+void StartGuiFrame() {
+    if (ImGui::GetCurrentContext() && ImGui::GetIO().BackendPlatformUserData) ImGui_ImplSDL2_NewFrame();
 }
 
 namespace Testing {

@@ -76,6 +76,13 @@ void SwapWindow(WindowHandle window);
 bool HasCurrentGLContext();
 void* GetGLProcAddress(const char* name);
 
+// The GUI library's own SDL backend. BindGui needs a current GUI context; from then on the pump also
+// hands every event but the wheel to the GUI (the wheel reaches it through the input system).
+bool BindGui(WindowHandle window, GLContextHandle context);
+void UnbindGui();
+// The backend's part of starting a GUI frame: display size, time, mouse.
+void StartGuiFrame();
+
 // Test hooks: scripted key state and a scripted answer to "which window is active".
 // Gamepads, through SDL's game-controller API: every pad plugged in, now or later. Each control
 // of a pad ("a", "start", "dpleft", "leftx-", "righttrigger+", ...) holds down the virtual keys

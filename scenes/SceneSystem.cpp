@@ -12,11 +12,13 @@
 #include "graphics/ShapeTool.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
-#include "tools/Editor.h"
 #include "scenes/Level.h"
 #include "scenes/Loading.h"
 #include "scenes/Menu.h"
 #include "scenes/Splash.h"
+#include "input/InputSystem.h"
+#include "tools/DebugSystem.h"
+#include "tools/Editor.h"
 
 namespace Framework {
 
@@ -50,6 +52,13 @@ void SceneSystem::Initialize() {
     }
 }
 
+void SceneSystem::StartInEditor(const std::string& levelName) {
+    if (auto editor = std::dynamic_pointer_cast<Editor>(scenes[SceneEditor])) editor->levelName = levelName;
+    currentScene = SceneEditor;
+    nextScene = SceneNone;
+    previousScene = SceneNone;
+}
+
 void SceneSystem::StartAtLevel(int level) {
     GameFlags.Reset();
     GameFlags.currentLevel = level;
@@ -65,14 +74,23 @@ std::shared_ptr<Scene> SceneSystem::GetCurrentScene() const {
 
 void SceneSystem::RenderFrame() {
     std::shared_ptr<Scene> scene = GetCurrentScene();
-    graphicsSystem->RenderFrame(currentScene == SceneEditor, [&scene](mat4 projection, mat4 view) {
+    const bool editor = currentScene == SceneEditor;
+    graphicsSystem->RenderFrame(editor, [&scene, editor](mat4 projection, mat4 view) {
         if (scene) scene->Draw(projection, view);
+        // Outlines queued this frame (the editor draws its own); the queues never outlive a frame.
+        if (!editor) {
+            shapeTool->DrawBatches();
+            shapeTool->DrawUniformBatches();
+        }
+        shapeTool->Clear();
     });
 }
 
 void SceneSystem::Update(float dt) {
     timer.Start();
-    if (shapeTool) shapeTool->editorActive = currentScene == SceneEditor;
+    // The scene and the inspectors build their windows between here and the debug system's draw.
+    debugSystem->BeginGuiFrame(dt, inputSystem->wheel);
+    inputSystem->wheel = 0.0f;
     std::shared_ptr<Scene> scene = GetCurrentScene();
     if (currentScene != SceneQuit && scene) {
         if (currentScene != previousScene) {

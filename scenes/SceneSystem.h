@@ -41,6 +41,9 @@ public:
     // Makes a new game in `level` (1 to 3) the first scene instead of the splash, as the menu's
     // Play does for level 1 (without the loading screen). Call after Initialize.
     void StartAtLevel(int level);
+    // Makes the editor the first scene, editing `levelName` from the level folder. Call after
+    // Initialize.
+    void StartInEditor(const std::string& levelName);
 
     // The scene registered under currentScene; empty when there is none.
     std::shared_ptr<Scene> GetCurrentScene() const;

@@ -177,7 +177,7 @@ TEST(LevelFile, EveryTruncationOfARealLevelLoadsAPrefixAndStops) {
 
 TEST(LevelFile, SaveAfterLoadReproducesEveryTestLevelByteForByte) {
     Sandbox box;
-    for (const fs::path& source : LevelFiles(false)) {
+    for (const fs::path& source : LevelFiles(true)) {
         ScopedObjectStore store;
         ASSERT_EQ(LoadQuietly(source), "") << source;
         const std::vector<std::string> first = Signatures();

@@ -29,7 +29,7 @@ void ResetRunGlobals() {
     sceneSystem->currentScene = SceneSplash;
     sceneSystem->nextScene = sceneSystem->previousScene = SceneNone;
     graphicsSystem->editorCameraInactive = true;
-    shapeTool->editorActive = false;
+    shapeTool->Clear();
     *camera = Camera{};
     GameFlags.Reset();
     MenuState.Reset();
