@@ -73,7 +73,7 @@ void Engine::Update() {
     if (sceneSystem->currentScene != SceneEditor && inputSystem->IsKeyTriggered(Key::F1 + 2))
         BroadcastMessage({debugSystem->showPerformance ? HidePerformance : ShowPerformance});
 
-    Platform::SwapWindow(windowSystem->hwnd);
+    if (graphicsSystem->drawFrames) Platform::SwapWindow(windowSystem->hwnd);
 }
 
 void Engine::BroadcastMessage(const SystemMessage& message) {

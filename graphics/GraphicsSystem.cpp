@@ -92,6 +92,7 @@ mat4 GraphicsSystem::CameraMatrix(bool editorView) const {
 }
 
 void GraphicsSystem::RenderFrame(bool editorView, const std::function<void(mat4, mat4)>& drawScene) {
+    if (!drawFrames) return;
     timer.Start();
     if (renderContext) {
         // The bars stay black: the whole drawable is cleared, then only the fitted view is drawn.

@@ -30,6 +30,9 @@ public:
     std::unique_ptr<QuadMesh> quadMesh;
     // Cleared by the editor while it drives the view through Framework::Camera.
     bool editorCameraInactive = true;
+    // False: frames are updated but neither drawn nor shown (scripted runs that look only at some
+    // frames, and measurements of the engine's own time).
+    bool drawFrames = true;
 
     void Initialize() override;
     void Update(float) override {}

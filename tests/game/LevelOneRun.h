@@ -27,6 +27,7 @@ protected:
         GameOptions options;
         options.width = 960;
         options.height = 540;
+        options.drawEveryFrame = false; // only the golden frames are drawn
         game = std::make_unique<GameHarness>(options);
         ASSERT_TRUE(game->IsRunning());
         SeedRandom(2024);

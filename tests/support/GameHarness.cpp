@@ -67,6 +67,7 @@ GameHarness::GameHarness(GameOptions chosen) : options(std::move(chosen)) {
     booted = engine->Initialize();
     ResetRunGlobals(); // after Initialize, which seeds the random numbers from the clock
     if (!booted) return;
+    graphicsSystem->drawFrames = options.drawEveryFrame;
     Platform::Testing::SetActiveWindowOverride(true, windowSystem->hwnd);
     if (options.fullScreen) return;
     windowSystem->SetFullscreen(false);
@@ -107,7 +108,9 @@ void GameHarness::RunFrame() {
 Image GameHarness::Screenshot() {
     Image image;
     if (!booted || !graphicsSystem->renderContext) return image;
+    graphicsSystem->drawFrames = true;
     sceneSystem->RenderFrame();
+    graphicsSystem->drawFrames = options.drawEveryFrame;
     glFinish();
     image.width = unsigned(windowSystem->width);
     image.height = unsigned(windowSystem->height);

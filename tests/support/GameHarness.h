@@ -18,7 +18,8 @@ struct GameOptions {
     int width = 1280;
     int height = 720;
     bool fullScreen = false;
-    float dt = 1.0f / 60.0f; // seconds per frame
+    float dt = 1.0f / 60.0f;    // seconds per frame
+    bool drawEveryFrame = true; // false: only the frames a test looks at are drawn
     std::vector<std::filesystem::path> resourceFolders = {RepositoryResources()};
 };
 
