@@ -1,6 +1,7 @@
 """Every image in Resources/Arts and the recipe that draws it."""
 import figures
 import interactables
+import level3
 import props
 import rooms
 import story
@@ -31,4 +32,5 @@ def images():
     table.update(story.images())
     table.update(structure.images())
     table.update(interactables.images())
+    table.update(level3.images())
     return table
