@@ -27,11 +27,11 @@ const EventControllerBase::EventTable levelThreeEvents = {
 };
 
 // The corridor's segments, tinted together when the lights fail.
-const char* const corridorSegments[] = {"Corridor", "Corridor(1)", "Corridor(2)", "Corridor(3)"};
-const char* const hiddenByTheCreature[] = {"CorridorWallCornerLeft", "CorridorWallCornerRight",
-                                           "CorridorBackground",     "CorridorBackground2",
-                                           "CorridorBackground3",    "CorridorPlant",
-                                           "CorridorPlant1"};
+const char* const corridorSegments[] = {"Corridor", "Corridor(1)", "Corridor(2)", "Corridor(3)",
+                                        "CorridorWrapping"};
+const char* const hiddenByTheCreature[] = {
+    "CorridorWallCornerLeft", "CorridorWallCornerRight", "CorridorBackground", "CorridorBackground2",
+    "CorridorBackground3",    "CorridorPlant",           "CorridorPlant1"};
 const char* const dawnSprites[] = {"RooftopDawn", "RooftopBackgroundOverlayDawn"};
 const char* const daySprites[] = {"RooftopDay", "RooftopBackgroundOverlayDay"};
 
@@ -43,10 +43,10 @@ const vec3 silhouette{0.0f, 0.0f, 0.0f};
 constexpr float flickerStart = 0.6f;  // seconds into the flicker
 constexpr float flickerPeriod = 0.2f; // divided by the flickers so far: it speeds up
 constexpr float flickerEnd = 0.9f;
-constexpr float climbSpeed = 72.0f;    // world units per second up the shaft
-constexpr float climbStill = 0.3f;     // seconds the player hangs on the ladder before climbing
-constexpr float ladderOffset = 3.5f;   // the player's x on the ladder, from the ladder's
-constexpr float ladderSlip = 1.2f;     // downward speed while the player takes hold
+constexpr float climbSpeed = 72.0f;  // world units per second up the shaft
+constexpr float climbStill = 0.3f;   // seconds the player hangs on the ladder before climbing
+constexpr float ladderOffset = 3.5f; // the player's x on the ladder, from the ladder's
+constexpr float ladderSlip = 1.2f;   // downward speed while the player takes hold
 constexpr float rainBeforeMusic = 1.5f;
 constexpr float finaleRise = 1.5f; // finale volume per second
 constexpr float walkSpeed = 60.0f; // the player's walking pace in the scripted walks
@@ -339,7 +339,7 @@ void Level3Event::RooftopLightning(float dt) {
     std::shared_ptr<Sprite> sky = Named<Sprite>("RooftopBackgroundOverlay");
     if (!sky || (thunderPlayed >= 2 && lightningTimer > 4.0f)) return;
     lightningTimer += dt;
-    const float step = InWindow(lightningTimer, 2.0f, 2.3f) ? 1.0f / 120.0f
+    const float step = InWindow(lightningTimer, 2.0f, 2.3f)    ? 1.0f / 120.0f
                        : InWindow(lightningTimer, 3.0f, 3.25f) ? 1.0f / 42.0f
                                                                : -1.0f / 60.0f;
     const float floor = 0.55f; // the overlay's own, darker tint

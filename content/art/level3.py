@@ -11,7 +11,7 @@ from svg import rect, line, circle, ellipse, group, polygon, polyline, text, lin
 
 ROOF_W, ROOF_H, ROOF_FLOOR = 1200, 600, 540  # like the rooms: floor surface 60 units above the bottom
 PPU = 2
-SKY_W, SKY_H = 2400, 700
+SKY_W, SKY_H = 4800, 700  # the whole roof's width, so dawn and day fade over one sky
 
 SKIES = {
     # top, middle, horizon, cloud, far blocks, lit windows
@@ -90,7 +90,7 @@ def roof(lamp_on, part):
             s += line(tx + 10, F - 240, tx + 10, F - 70, "#6e7b94", 3)
         s += rect(800, F - 150, 260, 150, "#2f3644") + rect(790, F - 160, 280, 16, "#485165")
         s += text(930, F - 110, "LIFT", 28, "#8794ad", extra='opacity="0.6"')
-    else:  # east: the lamp post whose bulb has gone
+    elif part == 1:  # east: the lamp post whose bulb has gone
         lx = 600
         s += rect(lx - 6, F - 330, 12, 330, "#3e4656") + line(lx, F - 330, lx + 60, F - 350, "#3e4656", 8)
         s += polygon([(lx + 40, F - 350), (lx + 86, F - 350), (lx + 78, F - 334), (lx + 48, F - 334)], "#4f586b")
@@ -100,6 +100,10 @@ def roof(lamp_on, part):
         else:
             s += circle(lx + 63, F - 330, 6, "#1a1e27")
         s += rect(100, F - 40, 120, 40, "#2d3340") + rect(950, F - 30, 180, 30, "#2d3340")  # vents
+    else:  # the middle: only vents and an aerial, room for the container
+        s += rect(60, F - 40, 120, 40, "#2d3340") + line(1080, F, 1080, F - 240, "#4a5263", 4)
+        for k in range(3):
+            s += line(1050, F - 200 + k * 30, 1110, F - 200 + k * 30, "#4a5263", 3)
     return W, H, group(s), defs, PPU
 
 
@@ -109,9 +113,9 @@ CONTAINER_W, CONTAINER_H = 600, 300
 def container_outside():
     """A shipping container someone lives in, on the east side of the roof, door ajar."""
     W, H = CONTAINER_W, CONTAINER_H
-    s = rect(0, 20, W, H - 20, "#5a3a34")
+    s = rect(0, 20, W, H - 20, "#43302e")
     for x in range(10, W, 24):
-        s += rect(x, 24, 10, H - 28, "#4a2f2a")
+        s += rect(x, 24, 10, H - 28, "#382624")
     s += rect(0, 14, W, 12, "#6b4841") + rect(0, H - 10, W, 10, "#3a2622")
     s += rect(W - 140, 60, 110, H - 70, "#0d0f14") + rect(W - 150, 60, 14, H - 70, "#6b4841")
     s += rect(W - 134, 90, 20, 6, "#f2b256", 'opacity="0.4"')  # a gleam inside
@@ -222,6 +226,7 @@ def images():
         "rooftop_west.png": lambda: roof(False, 0),
         "rooftop_east.png": lambda: roof(False, 1),
         "rooftop_east_lit.png": lambda: roof(True, 1),
+        "rooftop_middle.png": lambda: roof(False, 2),
         "container_outside.png": container_outside,
         "container_inside.png": lambda: container_inside(False),
         "container_inside_after.png": lambda: container_inside(True),

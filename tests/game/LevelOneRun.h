@@ -30,13 +30,14 @@ protected:
         game = std::make_unique<GameHarness>(options);
         ASSERT_TRUE(game->IsRunning());
         SeedRandom(2024);
-        Framework::sceneSystem->StartAtLevel(1);
+        Framework::sceneSystem->StartAtLevel(StartLevel());
         game->RunFrame();
         ASSERT_EQ(game->Scene(), SceneLevel);
         player = FindObjectByName("Player");
         ASSERT_TRUE(player);
     }
 
+    virtual int StartLevel() const { return 1; }
     ::Level& Level() const { return static_cast<::Level&>(*Framework::sceneSystem->GetCurrentScene()); }
     vec3 At() const { return player->GetComponent<Transform>()->position; }
     std::string Said() const { return FindComponent<TextSprite>("Dialogue")->GetText(); }
