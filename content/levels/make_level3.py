@@ -166,8 +166,11 @@ obj("RooftopMiddle", 4).transform(2170, RY, Z_ROOM + 5, ROOM_W, ROOM_H).sprite("
 LAMP_X = 3370.0 - ROOM_W / 2 + 663
 obj("Rooftop", 4).transform(3370, RY, Z_ROOM + 5, ROOM_W, ROOM_H).sprite("rooftop_east.png", "rooftop_east_lit.png")
 floor("RooftopFloor", ROOF_LEFT, ROOF_RIGHT, ROOF)
-# The roof's own slab, between the top floor's ceiling and the roof.
-obj("RoofSlab", 4).transform(2170, RY - ROOM_H / 2 - 30, Z_SLAB, ROOF_RIGHT - ROOF_LEFT + 200, 80).sprite("floor_slab.png")
+# The roof's own slab, between the top floor's ceiling and the roof, and the block's dark face below.
+obj("RoofSlab", 4).transform(2500, RY - ROOM_H / 2 - 30, Z_SLAB, 4600, 80).sprite("floor_slab.png")
+obj("BlockFace", 4).transform(3700, RY - ROOM_H / 2 - 370, Z_SKY - 1, 2600, 600).sprite("white.png", tint=CEILING_DARK)
+# The stair house at the roof's east end: its doorway is the way down.
+obj("RooftopStairHouse", 4).transform(ROOF_RIGHT - 90 + 400, RY, Z_WALL, 800, ROOM_H).sprite("stairwell.png")
 walls("RooftopWall", ROOF_LEFT, ROOF_RIGHT, ROOF)
 CONTAINER_X = 2170.0
 obj("ContainerOutside", 4).transform(CONTAINER_X, RF + CONTAINER_H / 2, Z_PROP - 2, CONTAINER_W, CONTAINER_H).sprite(
@@ -195,6 +198,7 @@ KF = floor_top(CONTAINER)
 obj("Container", 4).transform(0, KY, Z_ROOM, ROOM_W, ROOM_H).sprite("container_inside.png",
                                                                    "container_inside_after.png", flipx=True)
 floor("ContainerFloor", -ROOM_W / 2, ROOM_W / 2, CONTAINER)
+obj("ContainerDark", 4).transform(0, KY, Z_ROOM - 2, 3600, 1800).sprite("white.png", tint=(0.05, 0.04, 0.05))
 walls("ContainerWall", -ROOM_W / 2, ROOM_W / 2, CONTAINER)
 obj("ContainerToRoofTop", 11).transform(-480, CONTAINER, 0, 60, PLAYER_H).body().box(add=True).behaviour("WrapPos")
 OLDMAN_X = 150.0
@@ -221,6 +225,10 @@ MY = room_y(MORNING)
 MF = floor_top(MORNING)
 obj("Morning", 4).transform(3000, MY, Z_ROOM, ROOM_W, ROOM_H).sprite("bedroom_lit.png", tint=(1.0, 0.97, 0.9))
 floor("MorningFloor", 3000 - ROOM_W / 2, 3000 + ROOM_W / 2, MORNING)
+for name, x, texture in (("MorningEndWall", 3000 - ROOM_W / 2 - 400, "end_wall.png"),
+                         ("MorningStairwell", 3000 + ROOM_W / 2 + 400, "stairwell.png")):
+    obj(name, 4).transform(x, MY, Z_WALL, 800, ROOM_H).sprite(texture)
+obj("MorningSlab", 4).transform(3000, MY - ROOM_H / 2 - 100, Z_SLAB, 3000, 200).sprite("floor_slab.png")
 walls("MorningWall", 3000 - ROOM_W / 2, 3000 + ROOM_W / 2, MORNING)
 obj("FinalEventEnd", 4).transform(2950, MORNING, 0)
 CALENDAR_X = 3200.0
