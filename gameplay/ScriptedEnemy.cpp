@@ -95,10 +95,10 @@ void ScriptedEnemy::Initialize() {
 
 void ScriptedEnemy::Update(float dt) {
     if (!owner) return;
-    // Walking through the spot where it waits unseen is harmless.
-    std::shared_ptr<Sprite> look = owner->GetComponent<Sprite>();
-    const bool onStage = look && look->transparency > 0.0f;
-    if (ScanContacts(*owner, playerContact, contactName) && !GameFlags.isHiding && onStage) state = Attacking;
+    // Only a creature that can be seen attacks: withdrawn or gone into the dark it is not there.
+    std::shared_ptr<Sprite> look = ComponentOf<Sprite>(owner);
+    const bool seen = !look || look->transparency > 0.0f;
+    if (ScanContacts(*owner, playerContact, contactName) && seen && !GameFlags.isHiding) state = Attacking;
     Think(dt);
 }
 

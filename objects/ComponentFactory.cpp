@@ -4,6 +4,7 @@
 #include "gameplay/KeyboardPrompt.h"
 #include "gameplay/Level1Event.h"
 #include "gameplay/Level2Event.h"
+#include "gameplay/Level3Event.h"
 #include "gameplay/Lift.h"
 #include "gameplay/LightSwitch.h"
 #include "gameplay/Player.h"
@@ -49,6 +50,7 @@ const std::vector<ComponentRow>& ComponentTable() {
         {"ParticleEmitter", ComponentType::ParticleEmitter, Make<ParticleEmitter>},
         {"Button", ComponentType::Button, Make<Button>},
         {"StaticEnemy", ComponentType::StaticEnemy, Make<StaticEnemy>},
+        {"Level3Event", ComponentType::Level3Event, Make<Level3Event>},
     };
     return table;
 }

@@ -136,15 +136,16 @@ void Shaft(bool entered) {
         if (Framework::AudioSystem* audio = Audio()) audio->SetBGMVolume("windindoor", 0.4f);
 }
 
-void Level3Rooftop(bool) {
+// The roof: the story drives its storm (the bulb's downpour, the finale's music); entering only
+// picks the weather that matches where the story is.
+void Level3Rooftop(bool entered) {
     const GameFlagBlock& flags = GameFlags;
-    if (Framework::AudioSystem* audio = Audio()) {
-        audio->SetBGMVolume("raincorridor", flags.finaleMusic ? 0.3f : 1.0f);
-        audio->SetBGMVolume("finale", flags.finaleMusic ? 1.0f : 0.0f);
-    }
-    SetEmitter("EventRainParticles", flags.rooftopRain);
-    SetEmitter("EventMistParticles", flags.rooftopRain);
-    SetWeather(!flags.rooftopRain);
+    if (flags.finaleMusic)
+        if (Framework::AudioSystem* audio = Audio()) audio->SetBGMVolume("raincorridor", 0.0f);
+    if (!entered) return;
+    SetEmitter("EventRainParticles", flags.rooftopRain || flags.eventRainDone);
+    SetEmitter("EventMistParticles", flags.rooftopRain || flags.eventRainDone);
+    SetWeather(!flags.rooftopRain && !flags.eventRainDone);
 }
 
 void Level3Indoor(bool entered) {
@@ -159,13 +160,14 @@ void Level3Container(bool) {
     SetEmitter("EventMistParticles", false);
 }
 
+// The morning after: the finale fades under the day. Once: the ending stops both.
 void Level3Final(bool entered) {
+    if (!entered) return;
     if (Framework::AudioSystem* audio = Audio()) {
         audio->SetBGMVolume("finale", 0.5f);
         audio->ResumeBGM("day");
         audio->SetBGMVolume("day", 1.0f);
     }
-    if (!entered) return;
     SetEmitter("EventRainParticles", false);
     SetEmitter("EventMistParticles", false);
 }

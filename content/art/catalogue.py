@@ -2,6 +2,7 @@
 import figures
 import interactables
 import level2
+import level3
 import props
 import rooms
 import story
@@ -33,4 +34,5 @@ def images():
     table.update(structure.images())
     table.update(interactables.images())
     table.update(level2.images())
+    table.update(level3.images())
     return table
