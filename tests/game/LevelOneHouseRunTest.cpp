@@ -6,19 +6,15 @@
 #include "graphics/Sprite.h"
 #include "physics/Rigidbody.h"
 #include "gameplay/Level1Event.h"
-#include "tests/game/LevelOneRun.h"
+#include "tests/game/LevelRun.h"
 
 using namespace Framework;
-
-namespace {
 
 // Level 1 from the opening to the window: its skip, a jump onto the bedroom desk, the lights, the
 // keys and the padlocked gate, the lift, the flooded deck and the stairs, then the story on the
 // deck up to the creature's hunt, the cupboard and the window into level 2; golden frames where the
 // house answers and at the story's beats.
-using LevelOneHouseRun = LevelOneRun;
-
-TEST_F(LevelOneHouseRun, FromTheOpeningThroughTheHuntToTheWindow) {
+void LevelRun::PlayLevelOne() {
     // The opening: black, a flash of lightning and the first line; the player cannot move.
     game->Hold(Right);
     game->RunFrames(329);
@@ -219,6 +215,14 @@ TEST_F(LevelOneHouseRun, FromTheOpeningThroughTheHuntToTheWindow) {
     ASSERT_TRUE(game->RunUntil([&] { return game->Scene() == SceneLoading; }, 300));
     ASSERT_TRUE(game->RunUntil([&] { return game->Scene() == SceneLevel; }, 900));
     EXPECT_EQ(GameFlags.currentLevel, 2);
+}
+
+namespace {
+
+using LevelOneHouseRun = LevelRun;
+
+TEST_F(LevelOneHouseRun, FromTheOpeningThroughTheHuntToTheWindow) {
+    PlayLevelOne();
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "audio/AudioSystem.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/Sprite.h"
-#include "tests/game/LevelOneRun.h"
+#include "tests/game/LevelRun.h"
 
 using namespace Framework;
 
@@ -11,7 +11,7 @@ namespace {
 
 // Level 1 around its story: the pause menu driven by the keys alone, the sound of the rooms, the lift
 // both ways, and a death that wakes the player on the death bed and lets them walk back.
-class LevelPauseAndRoomsRun : public LevelOneRun {
+class LevelPauseAndRoomsRun : public LevelRun {
 protected:
     LevelPauseMenu& Menu() const { return Level().pauseMenu; }
     std::string Selected() const { return Menu().selectedButton ? Menu().selectedButton->name : ""; }

@@ -2,21 +2,12 @@
 
 #include "graphics/Sprite.h"
 #include "scenes/Scene.h"
-#include "tests/game/LevelOneRun.h"
-
-namespace {
+#include "tests/game/LevelRun.h"
 
 // Level 3 from its fade in to the main menu, with the keys alone: the fuse box and the red light,
 // the creature's return, a cupboard, the lift and the ladder, the storm on the roof, the container
 // and the old man, the bulb, the walk into the dawn and the calendar; golden frames at its beats.
-class LevelThreeRun : public LevelOneRun {
-protected:
-    int32_t LevelNumber() const override { return 3; }
-    float Alpha(const char* name) const { return FindComponent<Sprite>(name)->transparency; }
-    bool Usable(const char* name) const { return FindComponent<BoxCollider>(name)->interactable; }
-};
-
-TEST_F(LevelThreeRun, FromTheRedCorridorOverTheRoofToTheCalendar) {
+void LevelRun::PlayLevelThree() {
     GameFlagBlock& flags = GameFlags;
     ASSERT_TRUE(game->RunUntil([&] { return Level().fadeInDone; }, 400));
     EXPECT_EQ(flags.currentArea, 2) << "the start is inside the corridor's area, with its sound";
@@ -96,6 +87,17 @@ TEST_F(LevelThreeRun, FromTheRedCorridorOverTheRoofToTheCalendar) {
     EXPECT_TRUE(game->MatchesGolden("level3_calendar"));
     ASSERT_TRUE(game->RunUntil([&] { return game->Scene() == SceneMenu; }, 1000));
     EXPECT_FALSE(flags.runDisabled || flags.redCorridorActive || flags.finaleMusic);
+}
+
+namespace {
+
+class LevelThreeRun : public LevelRun {
+protected:
+    int32_t LevelNumber() const override { return 3; }
+};
+
+TEST_F(LevelThreeRun, FromTheRedCorridorOverTheRoofToTheCalendar) {
+    PlayLevelThree();
 }
 
 } // namespace
