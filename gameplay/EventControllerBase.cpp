@@ -9,6 +9,9 @@
 
 namespace {
 
+constexpr float flickerStart = 0.6f;  // seconds into the sequence
+constexpr float flickerPeriod = 0.2f; // divided by the switches so far
+
 bool Touches(GameObject& object, GameObject& player, float dt) {
     std::shared_ptr<BoxCollider> box = object.GetComponent<BoxCollider>();
     return box && !box->ghosted && CollisionIntersection(object, player, vec3{0.0f, 0.0f, 0.0f}, dt);
@@ -51,4 +54,15 @@ void EventControllerBase::ReadCaption(GameObject& object) {
     if (!caption || !caption->onlyOnInteract || (!caption->repeatOnCollision && caption->spent)) return;
     Say("Dialogue", caption->GetText());
     if (!caption->repeatOnCollision) caption->spent = true;
+}
+
+bool LightFlicker::Step(float dt) {
+    time += dt;
+    if (time < flickerStart) return false;
+    clock += dt;
+    if (clock < flickerPeriod / static_cast<float>(count)) return false;
+    clock = 0.0f;
+    lit = !lit;
+    ++count;
+    return true;
 }

@@ -8,6 +8,23 @@
 
 class GameObject;
 
+// Lights stuttering before they fail: from 0.6 s into the sequence they switch every 0.2 s divided by
+// the switches so far, faster and faster.
+struct LightFlicker {
+    bool running = false;
+    bool lit = true;    // what the lights show now
+    float time = 0.0f;  // seconds since the start
+    float clock = 0.0f; // seconds since the last switch
+    int32_t count = 1;  // switches so far, plus one
+
+    void Start() {
+        *this = LightFlicker{};
+        running = true;
+    }
+    // Advances the sequence by dt seconds; true on a frame on which the lights switch.
+    bool Step(float dt);
+};
+
 // The frame every level's script shares: which story trigger the player stands in, "ACTION_INTERACT"
 // on the interactable object the player touches, the one-shot effects of the current story event,
 // and the timed scenes. A level's controller is a component that derives from this and fills in the

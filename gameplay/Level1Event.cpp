@@ -39,8 +39,6 @@ const char* const flickeringRooms[] = {"Corridor",     "Corridor(1)", "Corridor(
 
 constexpr float newspaperSpeed = 160.0f;
 constexpr float newspaperStopX = -1100.0f;
-constexpr float flickerStart = 0.6f;    // seconds into the flicker
-constexpr float flickerPeriod = 0.2f;   // divided by the flickers so far: it speeds up
 constexpr float otherWorldStart = 0.9f; // the other world fades in from here
 constexpr float flickerEnd = 1.8f;
 constexpr float catWalkSpeed = 140.0f;
@@ -76,10 +74,8 @@ void Level1Event::Initialize() {
     interactionTarget.clear();
     player = FindObjectByName("Player");
     dialogue = FindObjectByName("Dialogue");
-    flickerRunning = flickerOnUpperFloor = false;
-    flickerLit = true;
-    flickerTime = flickerClock = 0.0f;
-    flickerCount = 1;
+    flicker = LightFlicker{};
+    flickerOnUpperFloor = false;
     newspaperShown = eyesSeen = catWalking = catWalked = petting = petted = stayLineSaid = overlayPlaced =
         false;
     pettingTime = 0.0f;
@@ -165,10 +161,7 @@ void Level1Event::NewspaperDrift(float dt) {
 }
 
 void Level1Event::StartFlicker() {
-    flickerRunning = true;
-    flickerTime = flickerClock = 0.0f;
-    flickerCount = 1;
-    flickerLit = true;
+    flicker.Start();
     GameFlagBlock& flags = GameFlags;
     flickerOnUpperFloor = flags.heightBandFlag;
     if (flickerOnUpperFloor) return;
@@ -191,21 +184,14 @@ void Level1Event::SetRoomsLit(bool lit) {
 }
 
 void Level1Event::UpdateSequences(float dt) {
-    if (!flickerRunning) return;
+    if (!flicker.running) return;
     GameFlagBlock& flags = GameFlags;
-    flickerTime += dt;
-    if (flickerTime >= flickerStart) {
-        flickerClock += dt;
-        if (flickerClock >= flickerPeriod / static_cast<float>(flickerCount)) {
-            flickerClock = 0.0f;
-            flickerLit = !flickerLit;
-            SetRoomsLit(flickerLit);
-            SetFamilyTransparency("VoidDeckForeground", flickerLit ? 1.0f : 0.0f);
-            ++flickerCount;
-        }
+    if (flicker.Step(dt)) {
+        SetRoomsLit(flicker.lit);
+        SetFamilyTransparency("VoidDeckForeground", flicker.lit ? 1.0f : 0.0f);
     }
     if (flickerOnUpperFloor) {
-        if (flickerTime < otherWorldStart) return;
+        if (flicker.time < otherWorldStart) return;
         for (const char* plant : {"CorridorPlant", "CorridorPlant1"})
             if (std::shared_ptr<Sprite> look = Named<Sprite>(plant)) UseAltTexture(*look, true);
         if (Framework::audioSystem) Framework::audioSystem->PlaySound("suspense", false);
@@ -213,9 +199,9 @@ void Level1Event::UpdateSequences(float dt) {
         EndFlicker();
         return;
     }
-    if (flickerTime >= otherWorldStart) {
+    if (flicker.time >= otherWorldStart) {
         SetRoomsLit(false);
-        SetFamilyTransparency("VoidDeckAlternate", std::min(1.0f, flickerTime - otherWorldStart));
+        SetFamilyTransparency("VoidDeckAlternate", std::min(1.0f, flicker.time - otherWorldStart));
         SetTransparency("KeyboardPromptSHIFT", 0.0f);
         SetFamilyTransparency("VoidDeckForeground", 0.0f);
         // In the other world nothing is left to read.
@@ -228,7 +214,7 @@ void Level1Event::UpdateSequences(float dt) {
             caption->onlyOnInteract = false;
         }
     }
-    if (flickerTime >= flickerEnd) {
+    if (flicker.time >= flickerEnd) {
         SetGhosted("Event013LeftBoundary", false);
         flags.creatureReleased = flags.heightBandFlag;
         EndFlicker();
@@ -236,7 +222,7 @@ void Level1Event::UpdateSequences(float dt) {
 }
 
 void Level1Event::EndFlicker() {
-    flickerRunning = false;
+    flicker.running = false;
     GameFlags.inputLocked = false;
     SetTransparency("PlayerScare", 0.0f);
     SetTransparency("SpawnEyes", 0.0f);

@@ -22,13 +22,8 @@ public:
     void Update(float dt) override;
     void Inspector(int objectId) override;
 
-    // The light flicker: running, seconds since it started, flickers so far and the flicker clock.
-    bool flickerRunning = false;
-    float flickerTime = 0.0f;
-    int32_t flickerCount = 1;
-    float flickerClock = 0.0f;
+    LightFlicker flicker;
     bool flickerOnUpperFloor = false; // started with the player on the upper floors
-    bool flickerLit = true;
 
     bool newspaperShown = false;
     bool eyesSeen = false;

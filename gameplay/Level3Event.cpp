@@ -40,8 +40,6 @@ const vec3 flickerTint{0.6666667f, 0.0f, 0.0f}; // red only, between the flashes
 const vec3 emergencyRed{0.825f, 0.2f, 0.2f};
 const vec3 silhouette{0.0f, 0.0f, 0.0f};
 
-constexpr float flickerStart = 0.6f;  // seconds into the flicker
-constexpr float flickerPeriod = 0.2f; // divided by the flickers so far: it speeds up
 constexpr float flickerEnd = 0.9f;
 constexpr float climbSpeed = 72.0f;  // world units per second up the shaft
 constexpr float climbStill = 0.3f;   // seconds the player hangs on the ladder before climbing
@@ -100,9 +98,7 @@ void Level3Event::Initialize() {
     player = FindObjectByName("Player");
     dialogue = FindObjectByName("Dialogue");
     redCorridorArmed = liftDoorArmed = ladderArmed = calendarArmed = liftDoorOpened = false;
-    flickerRunning = flickerRed = false;
-    flickerTime = flickerClock = 0.0f;
-    flickerCount = 1;
+    flicker = LightFlicker{};
     rooftopTimer = climbCameraY = lightningTimer = 0.0f;
     climbFinished = chaseStarted = oldManShown = false;
     thunderPlayed = 0;
@@ -230,9 +226,7 @@ void Level3Event::ApplyEventEffects(float) {
     case 1: // the lights fail, and the emergency lighting comes on red
         if (!redCorridorArmed) break;
         redCorridorArmed = false;
-        flickerRunning = true;
-        flickerTime = flickerClock = 0.0f;
-        flickerCount = 1;
+        flicker.Start();
         flags.redCorridorActive = flags.inputLocked = true;
         PlayEffect("ominousherald3");
         SetEmitter("MistParticles", false);
@@ -289,21 +283,14 @@ void Level3Event::ApplyEventEffects(float) {
 
 // The red flicker: the corridor's lights stutter, faster and faster, and settle on the emergency red.
 void Level3Event::UpdateSequences(float dt) {
-    if (!flickerRunning) return;
+    if (!flicker.running) return;
     GameFlagBlock& flags = GameFlags;
-    flickerTime += dt;
-    if (flickerTime >= flickerStart) {
-        flickerClock += dt;
-        if (flickerClock >= flickerPeriod / static_cast<float>(flickerCount)) {
-            flickerClock = 0.0f;
-            flickerRed = !flickerRed;
-            TintCorridor(flickerRed ? flickerTint : lit);
-            flags.lightsOff = flickerRed;
-            ++flickerCount;
-        }
+    if (flicker.Step(dt)) {
+        TintCorridor(flicker.lit ? lit : flickerTint);
+        flags.lightsOff = !flicker.lit;
     }
-    if (flickerTime < flickerEnd) return;
-    flickerRunning = false;
+    if (flicker.time < flickerEnd) return;
+    flicker.running = false;
     TintCorridor(emergencyRed);
     flags.lightsOff = true;
     flags.inputLocked = false;

@@ -26,9 +26,7 @@ public:
     bool liftDoorOpened = false;
 
     // The red flicker: running, seconds since it started, flickers so far and the flicker clock.
-    bool flickerRunning = false, flickerRed = false;
-    float flickerTime = 0.0f, flickerClock = 0.0f;
-    int32_t flickerCount = 1;
+    LightFlicker flicker; // the corridor's lights failing to red
 
     // The climb up the shaft and what the roof does once the player is up.
     float rooftopTimer = 0.0f;
