@@ -158,11 +158,11 @@ void Level2Event::TurnOffTap(GameObject& tap) {
     StopEmitter("WaterTapParticles");
 }
 
-// The lamp in the living room, once the kitchen switch has given it power: lit for good, and the
-// thing in the corner is gone with the dark.
+// The lamp in the living room, once the kitchen switch has given it power (it is usable only then):
+// lit for good, and the thing in the corner is gone with the dark.
 void Level2Event::LightLamp(GameObject& lamp) {
     std::shared_ptr<Sprite> look = lamp.GetComponent<Sprite>();
-    if (lampLit || !look || look->column != lampPowered) return;
+    if (lampLit || !look || look->column != lampPowered || !Interactable(lamp)) return;
     lampLit = true;
     ShowColumn(*look, lampLitColumn);
     look->animate = false;
