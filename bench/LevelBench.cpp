@@ -1,14 +1,25 @@
-// Level 1 at 1920 x 1080: how long the level takes to load, what each engine system costs per frame
-// over a 600-frame scripted walk (skip the opening, walk, run, jump now and then), and the process's
-// peak memory. Run under a display, e.g.
-//     xvfb-run -a -s "-screen 0 1920x1080x24" ./bench/level_bench
+// The game's frame, load and memory figures at 1920 x 1080, as a player meets them: start-up to the
+// first splash frame (the splash preloads the art), the menu, then levels 1, 2 and 3 in turn, each
+// entered as the game hands a level over, then walked for 600 scripted frames. For each it prints
+//     level N: median frame X ms, p95 Y ms, engine cpu Z ms, load W ms, peak memory M MB
+// with the sprites drawn, culled and skipped as hidden per frame, and each system's share of the
+// engine's own time (a second pass of the same walk with drawing off). The floor is a bare program's
+// frame on the same context: one opaque textured quad over the whole view, then the swap.
+// Run under a display:
+//     scripts/headless build-bench/bench/level_bench
+// Optional arguments: "noplan" draws every sprite (the figures before culling); a number of frames.
 // The figures are printed; nothing is asserted.
 
+#include <GL/glew.h>
 #include <sys/resource.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "audio/AudioSystem.h"
@@ -17,9 +28,9 @@
 #include "engine/WindowSystem.h"
 #include "gameplay/GameFlags.h"
 #include "graphics/Camera.h"
+#include "graphics/GraphicsSystem.h"
 #include "input/InputSystem.h"
 #include "objects/GameObject.h"
-#include "objects/LevelFile.h"
 #include "objects/Transform.h"
 #include "platform/Platform.h"
 #include "scenes/SceneSystem.h"
@@ -30,28 +41,202 @@ using namespace Framework;
 
 namespace {
 
-constexpr int walkFrames = 600;
 constexpr float dt = 1.0f / 60.0f;
+int walkFrames = 600;
 
-long PeakKilobytes() {
+double PeakMegabytes() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss; // kilobytes on Linux
+    return usage.ru_maxrss / 1024.0; // kilobytes on Linux
 }
 
-// The keys of the walk at a given frame: Escape first, then right all the way, a run from frame 60
-// and a jump every two seconds.
-void ScriptKeys(GameHarness& game, int frame) {
+double Percentile(std::vector<double> samples, double p) {
+    if (samples.empty()) return 0.0;
+    std::sort(samples.begin(), samples.end());
+    return samples[std::min(samples.size() - 1, static_cast<size_t>(p * double(samples.size())))];
+}
+
+// One opaque quad over the whole 1080p view sampling a 2048 x 1024 texture, then the swap: what
+// the software rasteriser needs for a screen of pixels and nothing else.
+double FloorMs(int frames) {
+    const char* vertex = "#version 330\nlayout(location = 0) in vec2 p;\nout vec2 uv;\n"
+                         "void main() { uv = p * 0.5 + 0.5; gl_Position = vec4(p, 0.0, 1.0); }\n";
+    const char* fragment = "#version 330\nin vec2 uv;\nuniform sampler2D t;\nout vec4 c;\n"
+                           "void main() { c = texture(t, uv); }\n";
+    auto compile = [](GLenum kind, const char* text) {
+        GLuint shader = glCreateShader(kind);
+        glShaderSource(shader, 1, &text, nullptr);
+        glCompileShader(shader);
+        return shader;
+    };
+    GLuint program = glCreateProgram(), vs = compile(GL_VERTEX_SHADER, vertex),
+           fs = compile(GL_FRAGMENT_SHADER, fragment);
+    glAttachShader(program, vs);
+    glAttachShader(program, fs);
+    glLinkProgram(program);
+    std::vector<unsigned char> pixels(2048u * 1024u * 4u);
+    for (size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = (i % 4 == 3) ? 255 : static_cast<unsigned char>(i * 7);
+    GLuint texture = 0, buffer = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 2048, 1024, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    const float quad[12] = {-1, -1, 1, -1, 1, 1, -1, -1, 1, 1, -1, 1};
+    glGenBuffers(1, &buffer);
+    glBindBuffer(GL_ARRAY_BUFFER, buffer);
+    glBufferData(GL_ARRAY_BUFFER, sizeof(quad), quad, GL_STATIC_DRAW);
+    glViewport(0, 0, windowSystem->width, windowSystem->height);
+    glDisable(GL_BLEND);
+    glDisable(GL_DEPTH_TEST);
+    glUseProgram(program);
+    glEnableVertexAttribArray(0);
+    glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 0, nullptr);
+    std::vector<double> samples;
+    for (int i = 0; i < frames; ++i) {
+        const Clock::time_point start = Clock::now();
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glDrawArrays(GL_TRIANGLES, 0, 6);
+        Platform::SwapWindow(windowSystem->hwnd);
+        samples.push_back(Milliseconds(Clock::now() - start));
+    }
+    glDisableVertexAttribArray(0);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glUseProgram(0);
+    glDeleteBuffers(1, &buffer);
+    glDeleteTextures(1, &texture);
+    glDeleteShader(vs);
+    glDeleteShader(fs);
+    glDeleteProgram(program);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    return Summarise(samples).median;
+}
+
+// The keys of a walk at a frame: Escape skips an opening, then right all the way, a run from frame
+// 60 and a jump every two seconds. In level 1 the bedroom's light switch is used on the way, so the
+// door opens and the walk goes on through the flat.
+void ScriptKeys(GameHarness& game, int level, int frame) {
     auto set = [&](int key, bool down) { down ? game.Hold(key) : game.Release(key); };
+    GameObjectRef player = FindObjectByName("Player");
+    const float x = player ? player->GetComponent<Transform>()->position.x : 0.0f;
+    const bool atSwitch = level == 1 && !GameFlags.lightsOff && x >= -3065.0f && x <= -3035.0f;
     set(Key::Escape, frame == 0);
-    set(Key::Letter('D'), frame >= 2);
-    set(Key::LeftShift, frame == 60);
-    set(Key::Space, frame > 0 && frame % 120 == 0);
+    set(Key::Letter('E'), atSwitch && frame % 2 == 0);
+    set(Key::Letter('D'), level > 0 && frame >= 2 && !atSwitch);
+    set(Key::LeftShift, level > 0 && frame == 60);
+    set(Key::Space, level > 0 && frame > 0 && frame % 120 == 0);
+    set(Key::Down, level == 0 && frame > 0 && frame % 90 == 0);
+}
+
+void ReleaseKeys(GameHarness& game) {
+    for (int key : {Key::Escape, Key::Letter('E'), Key::Letter('D'), Key::LeftShift, Key::Space, Key::Down})
+        game.Release(key);
+}
+
+// Enters the scene as a switch does: its Load and Initialize run in the next frame, which is drawn.
+void Enter(int32_t scene, int level) {
+    if (std::shared_ptr<Scene> current = sceneSystem->GetCurrentScene()) current->Unload();
+    GameFlags.Reset();
+    if (level > 0) GameFlags.currentLevel = level;
+    sceneSystem->currentScene = scene;
+    sceneSystem->previousScene = sceneSystem->nextScene = SceneNone;
+}
+
+struct Figures {
+    std::vector<double> frameMs, engineMs;
+    double loadMs = 0;
+    DrawCounts counts; // summed over the drawn walk
+    std::vector<double> systemMs;
+};
+
+// level 0 is the menu.
+Figures Walk(GameHarness& game, int level) {
+    Figures f;
+    const int32_t scene = level > 0 ? SceneLevel : SceneMenu;
+    graphicsSystem->drawFrames = true;
+    Enter(scene, level);
+    SeedRandom(1);
+    Clock::time_point start = Clock::now();
+    game.RunFrame();
+    f.loadMs = Milliseconds(Clock::now() - start);
+    for (int frame = 0; frame < walkFrames && game.IsRunning(); ++frame) {
+        ScriptKeys(game, level, frame);
+        start = Clock::now();
+        game.RunFrame();
+        f.frameMs.push_back(Milliseconds(Clock::now() - start));
+        f.counts.drawn += graphicsSystem->drawCounts.drawn;
+        f.counts.culled += graphicsSystem->drawCounts.culled;
+        f.counts.hidden += graphicsSystem->drawCounts.hidden;
+        f.counts.clipped += graphicsSystem->drawCounts.clipped;
+    }
+    ReleaseKeys(game);
+    if (std::getenv("BENCH_LIST")) {
+        const mat4 pv = graphicsSystem->projection * graphicsSystem->view;
+        const auto& plan =
+            graphicsSystem->PlanFrame(GameObjectList, graphicsSystem->projection, graphicsSystem->view);
+        for (size_t i = 0; i < GameObjectList.size(); ++i) {
+            if (plan[i] != DrawDecision::Draw && plan[i] != DrawDecision::Hidden) continue;
+            DrawBox b = BoxOf(*GameObjectList[i], pv);
+            std::printf("   %d %-28s x %.3f..%.3f y %.3f..%.3f z %.5f..%.5f opaque %d aligned %d other %d\n",
+                        int(plan[i]), GameObjectList[i]->name.c_str(), b.minX, b.maxX, b.minY, b.maxY,
+                        b.nearDepth, b.farDepth, b.opaque, b.axisAligned, b.hasOtherDraw);
+        }
+    }
+
+    // The same walk with drawing off: the engine's own time, system by system.
+    graphicsSystem->drawFrames = false;
+    Enter(scene, level);
+    SeedRandom(1);
+    game.RunFrame();
+    f.systemMs.assign(engine->systems.size(), 0.0);
+    for (int frame = 0; frame < walkFrames && game.IsRunning(); ++frame) {
+        ScriptKeys(game, level, frame);
+        const Clock::time_point frameStart = Clock::now();
+        for (size_t i = 0; i < engine->systems.size(); ++i) {
+            const Clock::time_point systemStart = Clock::now();
+            engine->systems[i]->Update(dt);
+            f.systemMs[i] += Milliseconds(Clock::now() - systemStart);
+        }
+        if (sceneSystem->currentScene == SceneLevel) audioSystem->UpdatePositionalVolumes();
+        camera->RebuildMatrix();
+        f.engineMs.push_back(Milliseconds(Clock::now() - frameStart));
+    }
+    ReleaseKeys(game);
+    graphicsSystem->drawFrames = true;
+    return f;
+}
+
+void Report(const char* name, const Figures& f, double floorMs) {
+    const double frames = std::max<double>(1.0, double(f.frameMs.size()));
+    std::printf(
+        "%s: median frame %.1f ms, p95 %.1f ms, engine cpu %.2f ms, load %.0f ms, peak memory %.0f MB\n",
+        name, Percentile(f.frameMs, 0.5), Percentile(f.frameMs, 0.95), Percentile(f.engineMs, 0.5), f.loadMs,
+        PeakMegabytes());
+    std::printf("  floor %.1f ms (median frame %.2f x floor); sprites per frame: %.1f drawn, %.1f culled, "
+                "%.1f hidden, %.1f of those drawn clipped\n",
+                floorMs, Percentile(f.frameMs, 0.5) / floorMs, f.counts.drawn / frames,
+                f.counts.culled / frames, f.counts.hidden / frames, f.counts.clipped / frames);
+    std::printf("  engine ms/frame by system:");
+    for (size_t i = 0; i < f.systemMs.size(); ++i)
+        if (f.systemMs[i] / frames >= 0.005)
+            std::printf(" %s %.3f;", engine->systems[i]->GetName().c_str(), f.systemMs[i] / frames);
+    std::printf("\n");
 }
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const Clock::time_point processStart = Clock::now();
+    bool plan = true;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "noplan") == 0)
+            plan = false;
+        else if (std::atoi(argv[i]) > 0)
+            walkFrames = std::atoi(argv[i]);
+    }
     if (!DisplayAvailable()) {
         std::printf("level_bench: no display (run it under xvfb-run)\n");
         return 0;
@@ -66,73 +251,33 @@ int main() {
         std::printf("level_bench: the engine did not start\n");
         return 1;
     }
+    graphicsSystem->planDraws = plan;
     SeedRandom(1);
-    const long peakAtBoot = PeakKilobytes();
+    game.RunFrame(); // the splash: its first frame, after the preload
+    const double coldStartMs = Milliseconds(Clock::now() - processStart);
+    const double floorMs = FloorMs(60);
+    std::printf("\nHollowtide at 1920 x 1080, %d frames a walk, sprite planning %s\n", walkFrames,
+                plan ? "on" : "off");
+    std::printf("cold start to the first splash frame %.0f ms; peak memory %.0f MB\n", coldStartMs,
+                PeakMegabytes());
+    std::printf("floor (one opaque 2048 x 1024 textured quad over the screen, then the swap): %.1f ms\n",
+                floorMs);
 
-    // Reading the file alone, then the scene's Load and Initialize as a visit does them.
-    Clock::time_point t0 = Clock::now();
-    const bool whole = LoadLevel("Level1", "../Resources/Level/Level1.txt");
-    const double parseMs = Milliseconds(Clock::now() - t0);
-    const size_t objectCount = GameObjectList.size();
-    InteractableObjects.clear();
-    GameObjectList.clear();
-    NextObjectId = 0;
-
-    std::shared_ptr<Scene> level = sceneSystem->scenes.at(SceneLevel);
-    t0 = Clock::now();
-    level->Load();
-    const double loadMs = Milliseconds(Clock::now() - t0);
-    t0 = Clock::now();
-    level->Initialize();
-    const double initializeMs = Milliseconds(Clock::now() - t0);
-    // The level is now the scene the system runs, as after its entering pass.
-    sceneSystem->currentScene = sceneSystem->previousScene = sceneSystem->nextScene = SceneLevel;
-
-    // Each frame as Engine::Update runs it, with every system's Update timed on its own.
-    const size_t systemCount = engine->systems.size();
-    std::vector<double> updateMs(systemCount, 0.0), timerMs(systemCount, 0.0), worstMs(systemCount, 0.0);
-    double frameMs = 0, worstFrameMs = 0, tailMs = 0;
-    for (int frame = 0; frame < walkFrames; ++frame) {
-        ScriptKeys(game, frame);
-        const Clock::time_point frameStart = Clock::now();
-        for (size_t i = 0; i < systemCount; ++i) {
-            const Clock::time_point start = Clock::now();
-            engine->systems[i]->Update(dt);
-            const double ms = Milliseconds(Clock::now() - start);
-            updateMs[i] += ms;
-            worstMs[i] = std::max(worstMs[i], ms);
-            timerMs[i] += engine->systems[i]->timer.elapsed * 1000.0;
+    Report("menu", Walk(game, 0), floorMs);
+    for (int level = 1; level <= 3; ++level) {
+        const std::string file = "../Resources/Level/Level" + std::to_string(level) + ".txt";
+        const std::string name = "level " + std::to_string(level);
+        if (!std::filesystem::exists(file)) {
+            std::printf("%s: skipped, Resources/Level/Level%d.txt does not exist\n", name.c_str(), level);
+            continue;
         }
-        const Clock::time_point tailStart = Clock::now();
-        audioSystem->UpdatePositionalVolumes();
-        camera->RebuildMatrix();
-        Platform::SwapWindow(windowSystem->hwnd);
-        tailMs += Milliseconds(Clock::now() - tailStart);
-        const double ms = Milliseconds(Clock::now() - frameStart);
-        frameMs += ms;
-        worstFrameMs = std::max(worstFrameMs, ms);
+        Report(name.c_str(), Walk(game, level), floorMs);
+        if (level == 1) {
+            GameObjectRef player = FindObjectByName("Player");
+            std::printf("  (the walk ended at x %.0f, lights %s)\n",
+                        player ? player->GetComponent<Transform>()->position.x : 0.0f,
+                        GameFlags.lightsOff ? "off" : "on");
+        }
     }
-    for (int key : {Key::Escape, Key::Letter('D'), Key::LeftShift, Key::Space}) game.Release(key);
-
-    GameObjectRef player = FindObjectByName("Player");
-    const float playerX = player ? player->GetComponent<Transform>()->position.x : 0.0f;
-
-    std::printf("\nLevel 1, 1920 x 1080, %d frames of scripted walk (player ended at x %.0f)\n", walkFrames,
-                playerX);
-    std::printf("  first read          %8.2f ms  (%zu objects, %s; decodes the level's textures)\n", parseMs,
-                objectCount, whole ? "whole file" : "stopped early");
-    std::printf("  scene Load          %8.2f ms  (the same file again, textures cached)\n", loadMs);
-    std::printf("  scene Initialize    %8.2f ms\n", initializeMs);
-    std::printf("\n  %-18s %14s %12s %16s\n", "system", "update ms/frame", "worst ms", "own timer ms/frame");
-    for (size_t i = 0; i < systemCount; ++i)
-        std::printf("  %-18s %14.3f %12.3f %16.3f\n", engine->systems[i]->GetName().c_str(),
-                    updateMs[i] / walkFrames, worstMs[i], timerMs[i] / walkFrames);
-    // Software GL queues the frame's drawing and does the work when the buffers swap.
-    std::printf("  %-18s %14.3f  (the frame is drawn here)\n", "sound, camera, swap", tailMs / walkFrames);
-    std::printf("  %-18s %14.3f %12.3f\n", "whole frame", frameMs / walkFrames, worstFrameMs);
-    std::printf("\n  peak memory         %8ld KB after start-up, %ld KB after the walk\n", peakAtBoot,
-                PeakKilobytes());
-    std::printf("  (a system's own timer spans from its previous update's end to this one's, as the\n"
-                "   performance window shows it; the update column is the time inside its Update)\n");
     return 0;
 }

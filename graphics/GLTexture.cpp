@@ -54,6 +54,8 @@ GLTexture::GLTexture(const std::string& path) {
     }
     width = decodedWidth;
     height = decodedHeight;
+    opaque = true;
+    for (size_t i = 3; i < pixels.size() && opaque; i += 4) opaque = pixels[i] == 255;
 
     GLuint id = 0;
     glGenTextures(1, &id);

@@ -10,6 +10,7 @@ public:
     uint32_t width = 0;     // pixels, as decoded
     uint32_t height = 0;    // pixels
     uint32_t textureId = 0; // 0 when the file could not be used: drawn with no texture bound
+    bool opaque = false;    // every pixel has alpha 255
 
     // Decodes and uploads `path`. A file that cannot be used (missing, empty, truncated, not a PNG,
     // larger than the GPU allows) prints one line on standard output naming the file and the reason,

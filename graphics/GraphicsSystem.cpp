@@ -10,6 +10,7 @@
 #include "graphics/Camera.h"
 #include "graphics/FontRenderer.h"
 #include "graphics/ShapeTool.h"
+#include "graphics/Sprite.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
 
@@ -70,8 +71,11 @@ void GraphicsSystem::Shutdown() {
         fontRenderer->Release();
         shapeTool->Release();
         if (quadMesh) quadMesh->Release();
+        if (spriteProgram) spriteProgram->shader.Release();
     }
     quadMesh.reset();
+    spriteProgram.reset();
+    spriteProgramTried = false;
     Platform::DeleteGLContext(renderContext);
     renderContext = nullptr;
 }
@@ -82,6 +86,68 @@ QuadMesh* GraphicsSystem::GetQuadMesh() {
         quadMesh->Create();
     }
     return quadMesh.get();
+}
+
+const SpriteProgram* GraphicsSystem::GetSpriteProgram() {
+    if (spriteProgramTried || !renderContext) return spriteProgram.get();
+    spriteProgramTried = true;
+    auto built = std::make_unique<SpriteProgram>();
+    if (!built->shader.Init(VertexShaderPath("lel"), FragmentShaderPath("lel"))) return nullptr;
+    const GLuint program = built->shader.program;
+    auto at = [program](const char* name) { return glGetUniformLocation(program, name); };
+    built->mvp = at("MVP");
+    built->textureFlag = at("textureFlag");
+    built->inColor = at("inColor");
+    built->alphaVal = at("alphaVal");
+    built->frameSize = at("frameSize");
+    built->xsize = at("xsize");
+    built->ysize = at("ysize");
+    built->flipX = at("flipX");
+    built->flipY = at("flipY");
+    built->textureSampler = at("textureSampler");
+    spriteProgram = std::move(built);
+    return spriteProgram.get();
+}
+
+const std::vector<DrawDecision>&
+GraphicsSystem::PlanFrame(const std::vector<std::shared_ptr<GameObject>>& objects, const mat4& projection,
+                          const mat4& view) {
+    const mat4 projectionView = projection * view;
+    frameBoxes.clear();
+    for (const auto& object : objects) {
+        DrawBox box = object ? BoxOf(*object, projectionView) : DrawBox{};
+        if (!planDraws) { // every sprite counts as in view and in front
+            box.minX = box.maxX = box.minY = box.maxY = box.nearDepth = box.farDepth = 0.0f;
+            box.opaque = false;
+        }
+        frameBoxes.push_back(box);
+    }
+    PlanDraws(frameBoxes, framePlan, frameClips, &drawCounts);
+    return framePlan;
+}
+
+void GraphicsSystem::DrawPlanned(size_t index, Sprite& sprite, mat4 projection, mat4 view) {
+    const Platform::Rect fitted = FitView(windowSystem->width, windowSystem->height);
+    if (index >= frameClips.size() || fitted.width <= 0 || fitted.height <= 0) {
+        sprite.Draw(projection, view);
+        return;
+    }
+    // Whole pixels, one more on each side, so a pixel the sprite may show is never cut off.
+    const DrawClip& clip = frameClips[index];
+    auto pixelX = [&](float x) { return fitted.left + (x + 1.0f) * 0.5f * float(fitted.width); };
+    auto pixelY = [&](float y) { return fitted.top + (y + 1.0f) * 0.5f * float(fitted.height); };
+    const int left = std::max(fitted.left, int(std::floor(pixelX(clip.minX))) - 1);
+    const int bottom = std::max(fitted.top, int(std::floor(pixelY(clip.minY))) - 1);
+    const int right = std::min(fitted.left + fitted.width, int(std::ceil(pixelX(clip.maxX))) + 1);
+    const int top = std::min(fitted.top + fitted.height, int(std::ceil(pixelY(clip.maxY))) + 1);
+    const bool whole = left <= fitted.left && bottom <= fitted.top && right >= fitted.left + fitted.width &&
+                       top >= fitted.top + fitted.height;
+    if (!whole && renderContext) {
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(left, bottom, std::max(0, right - left), std::max(0, top - bottom));
+    }
+    sprite.Draw(projection, view);
+    if (!whole && renderContext) glDisable(GL_SCISSOR_TEST);
 }
 
 mat4 GraphicsSystem::CameraMatrix(bool editorView) const {

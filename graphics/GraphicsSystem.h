@@ -3,13 +3,25 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/System.h"
+#include "graphics/DrawPlan.h"
 #include "graphics/QuadMesh.h"
+#include "graphics/ShaderObject.h"
 #include "objects/Math.h"
 #include "platform/Platform.h"
 
+class Sprite;
+
 namespace Framework {
+
+// The sprites' one program and the places of its uniforms, looked up once.
+struct SpriteProgram {
+    ShaderObject shader;
+    int mvp = -1, textureFlag = -1, inColor = -1, alphaVal = -1, frameSize = -1, xsize = -1, ysize = -1,
+        flipX = -1, flipY = -1, textureSampler = -1;
+};
 
 // Everything is laid out for a 1920 x 1080 view; a drawable of another size shows that view whole,
 // scaled uniformly and centred, with black bars where the aspect differs.
@@ -33,6 +45,17 @@ public:
     // False: frames are updated but neither drawn nor shown (scripted runs that look only at some
     // frames, and measurements of the engine's own time).
     bool drawFrames = true;
+    // True: the scenes skip the sprites a frame's plan finds culled or hidden, and fill only the
+    // part of a partly covered one that can show (see PlanDraws).
+    bool planDraws = true;
+    DrawCounts drawCounts; // of the last planned frame
+
+    // Which sprites of `objects` (in draw order) this frame needs, one decision per object; every
+    // sprite is drawn when planDraws is off. The result lives until the next call.
+    const std::vector<DrawDecision>& PlanFrame(const std::vector<std::shared_ptr<GameObject>>& objects,
+                                               const mat4& projection, const mat4& view);
+    // Draws object `index` of the last plan's sprite, kept to the part of the view it can show.
+    void DrawPlanned(size_t index, Sprite& sprite, mat4 projection, mat4 view);
 
     void Initialize() override;
     void Update(float) override {}
@@ -52,8 +75,17 @@ public:
     mat4 GetView() const { return view; }
     // The shared quad, made on the first call; empty without a context.
     QuadMesh* GetQuadMesh();
+    // The program every sprite draws with, built on the first call; null without a context or
+    // when it does not build (then sprites draw nothing).
+    const SpriteProgram* GetSpriteProgram();
 
 private:
+    std::unique_ptr<SpriteProgram> spriteProgram;
+    std::vector<DrawBox> frameBoxes;
+    std::vector<DrawDecision> framePlan;
+    std::vector<DrawClip> frameClips;
+    bool spriteProgramTried = false;
+
     bool CreateContext();
     mat4 CameraMatrix(bool editorView) const;
 };

@@ -34,13 +34,16 @@ std::string Label(const char* text, int objectId) {
 
 Sprite::Sprite() : Component(ComponentType::Sprite) {}
 
-Sprite::~Sprite() {
-    shader.Release();
-}
+Sprite::~Sprite() = default;
 
 void Sprite::Initialize() {
     componentType = ComponentType::Sprite;
-    shader.Init(VertexShaderPath("lel"), FragmentShaderPath("lel"));
+    // Builds the shared program on the first sprite, so a scene's load pays for it, not its first frame.
+    Framework::graphicsSystem->GetSpriteProgram();
+}
+
+bool Sprite::IsOpaque() const {
+    return texture && texture->textureId != 0 && texture->opaque && transparency >= 1.0f;
 }
 
 void Sprite::ClampSheetSize() {
@@ -196,31 +199,34 @@ bool Sprite::Deserialize(Serializer& serializer) {
 }
 
 void Sprite::Draw(mat4 projection, mat4 view) {
-    if (!shader.IsUsable() || !owner) return;
+    if (!owner) return;
+    const Framework::SpriteProgram* program = Framework::graphicsSystem->GetSpriteProgram();
     std::shared_ptr<Transform> transform = owner->GetComponent<Transform>();
     QuadMesh* quad = Framework::graphicsSystem->GetQuadMesh();
-    if (!transform || !quad) return;
+    if (!program || !transform || !quad) return;
     ClampSheetSize();
 
-    const GLuint program = shader.program;
-    glUseProgram(program);
+    glUseProgram(program->shader.program);
     const mat4 mvp = projection * (view * transform->GetModelMatrix());
-    glUniformMatrix4fv(glGetUniformLocation(program, "MVP"), 1, GL_FALSE, mvp.data());
-    glUniform1i(glGetUniformLocation(program, "textureFlag"), 1);
-    glUniform3f(glGetUniformLocation(program, "inColor"), colorTint.x, colorTint.y, colorTint.z);
-    glUniform1f(glGetUniformLocation(program, "alphaVal"), transparency);
-    glUniform2f(glGetUniformLocation(program, "frameSize"), static_cast<float>(numColumns),
-                static_cast<float>(numRows));
-    glUniform1f(glGetUniformLocation(program, "xsize"), uOffset);
-    glUniform1f(glGetUniformLocation(program, "ysize"), vOffset);
-    glUniform1f(glGetUniformLocation(program, "flipX"), flipX ? 1.0f : 0.0f);
-    glUniform1f(glGetUniformLocation(program, "flipY"), flipY ? 1.0f : 0.0f);
-    glUniform1i(glGetUniformLocation(program, "textureSampler"), 0);
+    glUniformMatrix4fv(program->mvp, 1, GL_FALSE, mvp.data());
+    glUniform1i(program->textureFlag, 1);
+    glUniform3f(program->inColor, colorTint.x, colorTint.y, colorTint.z);
+    glUniform1f(program->alphaVal, transparency);
+    glUniform2f(program->frameSize, static_cast<float>(numColumns), static_cast<float>(numRows));
+    glUniform1f(program->xsize, uOffset);
+    glUniform1f(program->ysize, vOffset);
+    glUniform1f(program->flipX, flipX ? 1.0f : 0.0f);
+    glUniform1f(program->flipY, flipY ? 1.0f : 0.0f);
+    glUniform1i(program->textureSampler, 0);
     if (texture) {
         glActiveTexture(GL_TEXTURE0);
         glBindTexture(GL_TEXTURE_2D, texture->textureId);
     }
+    // At alpha 1 blending gives the sprite's own colour: skipping it saves reading the frame back.
+    const bool opaque = IsOpaque();
+    if (opaque) glDisable(GL_BLEND);
     quad->Draw();
+    if (opaque) glEnable(GL_BLEND);
     if (texture) glBindTexture(GL_TEXTURE_2D, 0);
     glUseProgram(0);
 }

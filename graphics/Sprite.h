@@ -5,7 +5,6 @@
 #include <string>
 
 #include "graphics/GLTexture.h"
-#include "graphics/ShaderObject.h"
 #include "objects/Component.h"
 #include "objects/Math.h"
 
@@ -27,15 +26,16 @@ public:
     void Inspector(int objectId) override;
 
     // MVP = projection x view x the owner's model matrix. Draws nothing when the owner has no
-    // Transform or the program did not build.
+    // Transform or the sprites' program did not build. An opaque sprite is drawn without blending.
     void Draw(mat4 projection, mat4 view);
+    // Every texel it shows has alpha 1 (an opaque texture, transparency 1 or more).
+    bool IsOpaque() const;
     vec3 GetColorTint() const { return colorTint; }
 
     std::shared_ptr<GLTexture> texture;
     std::string textureName;
     std::string altTextureName;
     std::string currentTextureName;
-    ShaderObject shader;
     bool textureChanged = false;
     float transparency = 1.0f; // alpha multiplier
     int32_t column = 0;

@@ -7,6 +7,7 @@
 #include "gameplay/GameFlags.h"
 #include "gameplay/LevelRules.h"
 #include "graphics/ParticleEmitter.h"
+#include "graphics/GraphicsSystem.h"
 #include "graphics/Sprite.h"
 #include "graphics/TextSprite.h"
 #include "input/InputSystem.h"
@@ -198,13 +199,15 @@ void Level::WarpKeys() {
 }
 
 void Level::Draw(mat4 projection, mat4 view) {
-    for (const GameObjectRef& object : GameObjectList) {
+    // Sprites out of view, hidden behind an opaque one, or fully transparent are not drawn.
+    const std::vector<DrawDecision>& plan =
+        Framework::graphicsSystem->PlanFrame(GameObjectList, projection, view);
+    for (size_t i = 0; i < GameObjectList.size(); ++i) {
+        const GameObjectRef& object = GameObjectList[i];
         if (!object) continue;
         if (std::shared_ptr<TextSprite> text = object->GetComponent<TextSprite>()) text->Draw();
-        // A fully transparent sprite would only write depth: skipping it keeps the full-screen fades
-        // and the invisible triggers from costing a screen of fill each frame.
-        std::shared_ptr<Sprite> sprite = object->GetComponent<Sprite>();
-        if (sprite && sprite->transparency > 0.0f) sprite->Draw(projection, view);
+        if (plan[i] == DrawDecision::Draw)
+            Framework::graphicsSystem->DrawPlanned(i, *object->GetComponent<Sprite>(), projection, view);
         if (std::shared_ptr<ParticleEmitter> particles = object->GetComponent<ParticleEmitter>())
             particles->Draw(projection, view);
     }

@@ -4,6 +4,7 @@
 
 #include "audio/AudioSystem.h"
 #include "gameplay/GameFlags.h"
+#include "graphics/GraphicsSystem.h"
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
 #include "objects/LevelFile.h"
@@ -54,8 +55,12 @@ void Loading::Update(float dt) {
 }
 
 void Loading::Draw(mat4 projection, mat4 view) {
-    for (const GameObjectRef& object : GameObjectList)
-        if (std::shared_ptr<Sprite> sprite = ComponentOf<Sprite>(object)) sprite->Draw(projection, view);
+    const std::vector<DrawDecision>& plan =
+        Framework::graphicsSystem->PlanFrame(GameObjectList, projection, view);
+    for (size_t i = 0; i < GameObjectList.size(); ++i)
+        if (plan[i] == DrawDecision::Draw)
+            Framework::graphicsSystem->DrawPlanned(i, *ComponentOf<Sprite>(GameObjectList[i]), projection,
+                                                   view);
 }
 
 void Loading::Unload() {

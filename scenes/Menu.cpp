@@ -6,6 +6,7 @@
 #include "scenes/Button.h"
 #include "scenes/MenuState.h"
 #include "graphics/ParticleEmitter.h"
+#include "graphics/GraphicsSystem.h"
 #include "graphics/Sprite.h"
 #include "input/InputSystem.h"
 #include "objects/GameObject.h"
@@ -300,9 +301,13 @@ void Menu::HandleKeys() {
 }
 
 void Menu::Draw(mat4 projection, mat4 view) {
-    for (const GameObjectRef& object : GameObjectList) {
+    const std::vector<DrawDecision>& plan =
+        Framework::graphicsSystem->PlanFrame(GameObjectList, projection, view);
+    for (size_t i = 0; i < GameObjectList.size(); ++i) {
+        const GameObjectRef& object = GameObjectList[i];
         if (!object) continue;
-        if (std::shared_ptr<Sprite> sprite = object->GetComponent<Sprite>()) sprite->Draw(projection, view);
+        if (plan[i] == DrawDecision::Draw)
+            Framework::graphicsSystem->DrawPlanned(i, *object->GetComponent<Sprite>(), projection, view);
         if (std::shared_ptr<ParticleEmitter> emitter = object->GetComponent<ParticleEmitter>())
             emitter->Draw(projection, view);
     }

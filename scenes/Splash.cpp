@@ -1,5 +1,6 @@
 #include "scenes/Splash.h"
 
+#include "graphics/GraphicsSystem.h"
 #include "graphics/Sprite.h"
 #include "graphics/TextureSystem.h"
 #include "input/InputSystem.h"
@@ -81,8 +82,12 @@ void Splash::Update(float dt) {
 }
 
 void Splash::Draw(mat4 projection, mat4 view) {
-    for (const GameObjectRef& object : GameObjectList)
-        if (std::shared_ptr<Sprite> sprite = ComponentOf<Sprite>(object)) sprite->Draw(projection, view);
+    const std::vector<DrawDecision>& plan =
+        Framework::graphicsSystem->PlanFrame(GameObjectList, projection, view);
+    for (size_t i = 0; i < GameObjectList.size(); ++i)
+        if (plan[i] == DrawDecision::Draw)
+            Framework::graphicsSystem->DrawPlanned(i, *ComponentOf<Sprite>(GameObjectList[i]), projection,
+                                                   view);
 }
 
 void Splash::Unload() {
