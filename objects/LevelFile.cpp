@@ -150,6 +150,24 @@ bool LoadLevel(const std::string& levelName, const std::string& path) {
     return complete;
 }
 
+namespace {
+
+// The old file becomes "<name>.bak" in one step, so a save stopped at any moment leaves a whole
+// backup: linked (or, where links are not possible, copied) beside it, then renamed over the old one.
+void KeepBackup(const std::string& path, std::error_code& error) {
+    const std::string backup = path + ".bak", staged = backup + ".tmp";
+    fs::remove(staged, error);
+    error.clear();
+    fs::create_hard_link(path, staged, error);
+    if (error) {
+        error.clear();
+        fs::copy_file(path, staged, fs::copy_options::overwrite_existing, error);
+    }
+    if (!error) fs::rename(staged, backup, error);
+}
+
+} // namespace
+
 bool SaveLevel(const std::string& levelName, const std::string& path, std::string* failure) {
     const std::string file = FileName(path);
     std::string why = FindUnsavableField(levelName);
@@ -191,8 +209,7 @@ bool SaveLevel(const std::string& levelName, const std::string& path, std::strin
     written = written && out.Good() && SyncToDisk(temporary, false);
     std::error_code error;
     if (written && why.empty()) {
-        if (fs::exists(path, error))
-            fs::copy_file(path, path + ".bak", fs::copy_options::overwrite_existing, error);
+        if (fs::exists(path, error)) KeepBackup(path, error);
         if (error) why = "cannot keep the old file as " + Quoted(file + ".bak") + ": " + error.message();
     }
     if (written && why.empty()) {
