@@ -7,79 +7,40 @@
 #include "platform/IcoReader.h"
 #include "tests/support/Sandbox.h"
 
-namespace {
-
-using Bytes = std::vector<unsigned char>;
-
-// A real 2 x 2 PNG whose header then claims width x height (with a valid checksum).
-Bytes PngClaiming(unsigned width, unsigned height) {
-    Bytes png;
-    lodepng::encode(png, Bytes(16, 255), 2, 2);
-    for (int i = 0; i < 4; ++i) {
-        png[16 + i] = static_cast<unsigned char>(width >> (24 - 8 * i));
-        png[20 + i] = static_cast<unsigned char>(height >> (24 - 8 * i));
-    }
+// A real 2 x 2 PNG whose header claims w x h (checksum fixed), as it is and as the one entry of an .ico.
+static std::vector<unsigned char> Png(unsigned w, unsigned h, bool asIcon) {
+    std::vector<unsigned char> png, ico = {0, 0, 1, 0, 1, 0, 32, 32, 0, 0, 1, 0, 32, 0};
+    lodepng::encode(png, std::vector<unsigned char>(16, 255), 2, 2);
+    for (int i = 0; i < 4; ++i)
+        png[16 + i] = (unsigned char)(w >> (24 - 8 * i)), png[20 + i] = (unsigned char)(h >> (24 - 8 * i));
     lodepng_chunk_generate_crc(png.data() + 8);
-    return png;
-}
-
-// An .ico of one PNG entry.
-Bytes IcoOf(const Bytes& png) {
-    Bytes ico = {0, 0, 1, 0, 1, 0, 32, 32, 0, 0, 1, 0, 32, 0};
-    for (size_t value : {png.size(), size_t(22)})
-        for (int i = 0; i < 4; ++i) ico.push_back(static_cast<unsigned char>(value >> (8 * i)));
+    for (size_t v : {png.size(), size_t(22)})
+        for (int i = 0; i < 4; ++i) ico.push_back((unsigned char)(v >> (8 * i)));
     ico.insert(ico.end(), png.begin(), png.end());
-    return ico;
+    return asIcon ? ico : png;
+}
+static std::string Le(uint64_t v, int bytes = 4) {
+    std::string s;
+    for (int i = 0; i < bytes; ++i) s += char(v >> (8 * i));
+    return s;
 }
 
-std::string Le32(uint32_t v) {
-    return {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
-}
-
-// An Ogg page with `granule`, after an identification header with the sample rate `rate`.
-std::string OggClaiming(uint64_t granule, uint32_t rate) {
-    std::string page =
-        "OggS" + std::string(2, '\0') + Le32(uint32_t(granule)) + Le32(uint32_t(granule >> 32));
-    return page + std::string(14, '\0') + "\x01vorbis" + Le32(0) + std::string(1, '\2') + Le32(rate) +
-           std::string(40, '\0');
-}
-
-} // namespace
-
-// Headers that claim far more than the file holds are refused before anything is decoded; real
-// files of the same kinds still pass.
+// Headers claiming far more than their file holds are refused before anything is decoded.
 TEST(ReaderFaults, OversizedHeadersAreRefusedBeforeDecoding) {
-    const struct {
-        const char* what;
-        Bytes png;
-        bool refused;
-    } pictures[] = {
-        {"a real picture", PngClaiming(2, 2), false},
-        {"60000 x 60000", PngClaiming(60000, 60000), true},
-        {"16384 x 16384, within a GPU's side", PngClaiming(16384, 16384), true},
-        {"a side beyond the GPU's", PngClaiming(20000, 1), true},
-        {"no bytes", {}, true},
-    };
-    for (const auto& row : pictures) {
-        EXPECT_EQ(!PngSizeFault(row.png, 16384).empty(), row.refused) << row.what;
+    for (auto [w, h, refused] : {std::tuple{2u, 2u, false}, {60000u, 60000u, true}, {16384u, 16384u, true}}) {
         IcoImage icon;
-        EXPECT_EQ(DecodeIco(IcoOf(row.png), 32, icon), !row.refused) << row.what << " as an icon";
+        EXPECT_EQ(!PngSizeFault(Png(w, h, false), 16384).empty(), refused) << w;
+        EXPECT_EQ(DecodeIco(Png(w, h, true), 32, icon), !refused) << w;
     }
-
+    const std::string ogg = "OggS" + std::string(2, '\0'),
+                      vorbis = std::string(14, '\0') + "\x01vorbis" + Le(0) + "\2";
     const Sandbox box;
-    const struct {
-        const char* what;
-        std::string bytes;
-        bool refused;
-    } sounds[] = {
-        {"a WAV with its samples", "RIFF" + Le32(12) + "WAVEdata" + Le32(4) + "abcd", false},
-        {"a WAV whose data claims 2 GB", "RIFF" + Le32(12) + "WAVEdata" + Le32(0x7fffffff) + "abcd", true},
-        {"an Ogg of a minute", OggClaiming(60 * 44100, 44100), false},
-        {"an Ogg of a day", OggClaiming(86400ull * 44100, 44100), true},
-        {"an Ogg without a sample rate", OggClaiming(1, 0), true},
-    };
-    for (const auto& row : sounds) {
-        box.WriteResource("sound", row.bytes);
-        EXPECT_EQ(!SoundSizeFault((box.resources() / "sound").string()).empty(), row.refused) << row.what;
+    for (auto [bytes, refused] :
+         {std::pair{"RIFF" + Le(12) + "WAVEdata" + Le(4) + "abcd", false},
+          {"RIFF" + Le(12) + "WAVEdata" + Le(0x7fffffff) + "abcd", true},
+          {ogg + Le(60 * 44100, 8) + vorbis + Le(44100) + std::string(40, '\0'), false},
+          {ogg + Le(86400ull * 44100, 8) + vorbis + Le(44100) + std::string(40, '\0'), true}}) {
+        box.WriteResource("sound", bytes);
+        EXPECT_EQ(!SoundSizeFault((box.resources() / "sound").string()).empty(), refused) << bytes.size();
     }
 }
