@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "audio/SoundLimits.h"
 #include "objects/GameObject.h"
 #include "objects/Serializer.h"
 #include "objects/Transform.h"
@@ -124,6 +125,9 @@ void AudioSystem::LoadList(const std::string& listPath, std::map<std::string, Pl
         if (!std::filesystem::is_regular_file(path, error)) {
             std::cout << listPath << ": entry " << entry << " '" << name << "': file '" << path
                       << "' not found; it stays silent\n";
+        } else if (const std::string fault = deviceOpen ? SoundSizeFault(path) : ""; !fault.empty()) {
+            std::cout << listPath << ": entry " << entry << " '" << name << "': '" << path << "': " << fault
+                      << "; it stays silent\n";
         } else if (deviceOpen) {
             sound = Platform::LoadSound(path);
             if (!sound)

@@ -76,9 +76,12 @@ public:
     std::map<std::string, Platform::SoundHandle> bgms; // music and ambience loops
     std::map<std::string, SoundChannel> bgmChannels;
 
-private:
+    // Reads one list of "name path" pairs into `table` and `records`; each problem is one line on
+    // standard output. Initialize reads the two lists the game ships.
     void LoadList(const std::string& listPath, std::map<std::string, Platform::SoundHandle>& table,
                   std::map<std::string, SoundChannel>& records);
+
+private:
     void ReleaseSounds();
 };
 

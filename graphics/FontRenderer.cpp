@@ -14,6 +14,8 @@ std::shared_ptr<FontRenderer> fontRenderer = std::make_shared<FontRenderer>();
 namespace {
 
 constexpr int verticesPerGlyph = 6;
+// Far above any real character at 48 pixels; anything larger is a broken font and draws nothing.
+constexpr FT_Pos maxGlyphSide = 16 * FontRenderer::pixelHeight;
 constexpr int floatsPerVertex = 4;
 constexpr GLsizeiptr vertexBufferBytes = verticesPerGlyph * floatsPerVertex * sizeof(float);
 
@@ -109,7 +111,15 @@ bool FontRenderer::LoadFont(const std::string& name) {
     if (makeTextures) glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
 
     for (FT_ULong code = 0; code < static_cast<FT_ULong>(glyphCount); ++code) {
-        if (FT_Load_Char(face, code, FT_LOAD_RENDER) != 0) {
+        // The outline's size is checked before it is rasterised: a broken font can scale a glyph
+        // to tens of thousands of pixels a side, and its bitmap would be reserved whole.
+        const bool loaded = FT_Load_Char(face, code, FT_LOAD_DEFAULT) == 0;
+        const FT_Glyph_Metrics& metrics = face->glyph->metrics;
+        if (loaded && (metrics.width / 64 > maxGlyphSide || metrics.height / 64 > maxGlyphSide)) {
+            glyphs.push_back(Glyph{});
+            continue;
+        }
+        if (!loaded || FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0) {
             std::printf("ERROR::FREETYTPE: Failed to load Glyph\n");
             // An empty glyph keeps the table indexed by character code.
             glyphs.push_back(Glyph{});

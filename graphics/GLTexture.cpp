@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "graphics/PngLimits.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -29,19 +30,11 @@ GLTexture::GLTexture(const std::string& path) {
 
     // Check the size in the header before decoding: a forged header would otherwise make the
     // decoder reserve width x height x 4 bytes for an image the GPU refuses anyway.
-    unsigned headerWidth = 0, headerHeight = 0;
-    lodepng::State state;
-    error = lodepng_inspect(&headerWidth, &headerHeight, &state, file.data(), file.size());
-    if (error != 0) {
-        ReportDecodeError(path, error);
-        return;
-    }
     GLint maxSize = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
-    if (maxSize > 0 &&
-        (headerWidth > static_cast<unsigned>(maxSize) || headerHeight > static_cast<unsigned>(maxSize))) {
-        std::printf("%s: image is %u x %u pixels, larger than the %d x %d this GPU allows\n", path.c_str(),
-                    headerWidth, headerHeight, maxSize, maxSize);
+    const std::string fault = PngSizeFault(file, maxSize > 0 ? static_cast<unsigned>(maxSize) : 16384u);
+    if (!fault.empty()) {
+        std::printf("%s: %s\n", path.c_str(), fault.c_str());
         return;
     }
 

@@ -11,8 +11,13 @@ uint32_t ReadU32(const std::vector<uint8_t>& b, size_t at) {
     return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<uint32_t>(b[at + 3]) << 24);
 }
 
+// Icons are small: an entry claiming more than this is refused before anything is decoded.
+constexpr int maxIconSide = 1024;
+
 bool DecodePng(const uint8_t* data, size_t size, IcoImage& out) {
     unsigned w = 0, h = 0;
+    lodepng::State state;
+    if (lodepng_inspect(&w, &h, &state, data, size) != 0 || w > maxIconSide || h > maxIconSide) return false;
     std::vector<unsigned char> pixels;
     if (lodepng::decode(pixels, w, h, data, size) != 0 || w == 0 || h == 0) return false;
     out.width = static_cast<int>(w);
@@ -29,7 +34,8 @@ bool DecodeBmp(const uint8_t* data, size_t size, IcoImage& out) {
     int32_t width = static_cast<int32_t>(ReadU32(header, 4));
     int32_t height = static_cast<int32_t>(ReadU32(header, 8)) / 2;
     uint32_t bitCount = ReadU16(header, 14);
-    if (headerSize < 40 || bitCount != 32 || width <= 0 || height <= 0 || width > 1024 || height > 1024)
+    if (headerSize < 40 || bitCount != 32 || width <= 0 || height <= 0 || width > maxIconSide ||
+        height > maxIconSide)
         return false;
     size_t rowBytes = static_cast<size_t>(width) * 4;
     if (headerSize > size || size - headerSize < rowBytes * height) return false;

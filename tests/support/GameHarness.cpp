@@ -50,7 +50,8 @@ GameHarness::GameHarness(GameOptions chosen) : options(std::move(chosen)) {
     const fs::path target = box->resources();
     for (const fs::path& folder : options.resourceFolders) {
         for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-            const fs::path relative = fs::relative(entry.path(), folder);
+            // Lexically: the folder may itself hold links, which must not be followed out of it.
+            const fs::path relative = entry.path().lexically_relative(folder);
             if (entry.is_directory()) {
                 fs::create_directories(target / relative);
             } else if (relative != "init.ini") {
