@@ -630,7 +630,9 @@ void Editor::Update(float dt) {
 void Editor::Draw(mat4 projection, mat4 view) {
     shapeTool->DrawAxes();
     for (const GameObjectRef& object : GameObjectList) {
-        if (!object) continue;
+        // HUD objects are the game's screen overlays (the black of a fade, the pause menu): over the
+        // world they would only hide it.
+        if (!object || object->type == ObjectType::HUD) continue;
         if (std::shared_ptr<TextSprite> text = object->GetComponent<TextSprite>()) text->Draw();
         if (std::shared_ptr<Sprite> sprite = object->GetComponent<Sprite>()) sprite->Draw(projection, view);
         if (std::shared_ptr<ParticleEmitter> particles = object->GetComponent<ParticleEmitter>())

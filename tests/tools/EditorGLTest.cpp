@@ -50,6 +50,7 @@ TEST(Editor, PickDragRenameSaveAndReload) {
     game.RunFrames(2);
     auto editor = std::dynamic_pointer_cast<Editor>(sceneSystem->GetCurrentScene());
     ASSERT_TRUE(editor && game.Scene() == SceneEditor);
+    EXPECT_TRUE(game.MatchesGolden("editor_level1")) << "the level shows between the editor's windows";
     const std::string level = "Level/Level1.txt", original = game.Box().ReadResource(level);
 
     // The object drawn on top of all; the view is centred on it at zoom 1.
