@@ -113,7 +113,7 @@ bool StartGame(const StartOptions& start) {
 int RunGame(const StartOptions& start) {
     if (!StartGame(start)) return 1;
     RunMainLoop(*engine);
-    return 0;
+    return engine->exitCode;
 }
 
 } // namespace Framework

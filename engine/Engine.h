@@ -15,6 +15,7 @@ public:
     bool isFullscreen = false;
     std::vector<std::shared_ptr<System>> systems;
     SystemTimer frameTimer; // elapsed: this frame's dt
+    int exitCode = 0;       // the process's; 1 when a file the game cannot run without is unusable
 
     // Appends the nine global systems in list order.
     void AddSystems();

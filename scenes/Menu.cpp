@@ -1,10 +1,13 @@
 #include "scenes/Menu.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "audio/AudioSystem.h"
+#include "engine/Engine.h"
 #include "scenes/Button.h"
 #include "scenes/MenuState.h"
+#include "scenes/SceneSystem.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/Sprite.h"
@@ -77,6 +80,13 @@ void Menu::Initialize() {
         default:
             break; // a kind this game does not know: never part of a list
         }
+    }
+    // Without its Play button the menu is a dead end: say which file let it down and stop.
+    if (!selection) {
+        std::printf("Menu.txt: the menu has no Play button; the game cannot start without it\n");
+        if (Framework::engine) Framework::engine->exitCode = 1;
+        RequestQuit();
+        return;
     }
     SetButtonLook(selection, Button::Highlighted);
     const auto higher = [](const GameObjectRef& a, const GameObjectRef& b) {
