@@ -55,12 +55,7 @@ void Loading::Update(float dt) {
 }
 
 void Loading::Draw(mat4 projection, mat4 view) {
-    const std::vector<DrawDecision>& plan =
-        Framework::graphicsSystem->PlanFrame(GameObjectList, projection, view);
-    for (size_t i = 0; i < GameObjectList.size(); ++i)
-        if (plan[i] == DrawDecision::Draw)
-            Framework::graphicsSystem->DrawPlanned(i, *ComponentOf<Sprite>(GameObjectList[i]), projection,
-                                                   view);
+    DrawPlannedSprites(projection, view);
 }
 
 void Loading::Unload() {

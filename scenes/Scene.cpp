@@ -1,5 +1,7 @@
 #include "scenes/Scene.h"
 
+#include "graphics/GraphicsSystem.h"
+#include "graphics/Sprite.h"
 #include "objects/GameObject.h"
 
 void Scene::Unload() {
@@ -34,4 +36,13 @@ void Scene::UpdateObjects(float dt) {
             if (component) component->Update(dt);
         }
     }
+}
+
+void Scene::DrawPlannedSprites(mat4 projection, mat4 view) {
+    const std::vector<DrawDecision>& plan =
+        Framework::graphicsSystem->PlanFrame(GameObjectList, projection, view);
+    for (size_t i = 0; i < GameObjectList.size(); ++i)
+        if (plan[i] == DrawDecision::Draw)
+            Framework::graphicsSystem->DrawPlanned(i, *ComponentOf<Sprite>(GameObjectList[i]), projection,
+                                                   view);
 }

@@ -47,4 +47,6 @@ protected:
     void InitializeObjects();
     // Every component of every object in list order, unless this is the scene's very first update.
     void UpdateObjects(float dt);
+    // Draws the sprites of the object list that the frame's draw plan keeps, in list order.
+    static void DrawPlannedSprites(mat4 projection, mat4 view);
 };
