@@ -38,6 +38,15 @@ void Subtract(const DrawClip& rest, const DrawClip& cover, std::vector<DrawClip>
     if (cover.maxY < rest.maxY) out.push_back({middle.minX, cover.maxY, middle.maxX, rest.maxY});
 }
 
+// Whether the box meets any of the pieces, edges touching included.
+bool Touches(const DrawBox& box, const std::vector<DrawClip>& pieces) {
+    for (const DrawClip& piece : pieces)
+        if (box.maxX >= piece.minX - sliver && box.minX <= piece.maxX + sliver &&
+            box.maxY >= piece.minY - sliver && box.minY <= piece.maxY + sliver)
+            return true;
+    return false;
+}
+
 bool CanOcclude(const DrawBox& box) {
     return box.hasSprite && box.opaque && box.axisAligned && !box.hasOtherDraw;
 }
@@ -64,8 +73,9 @@ void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& pla
         float nearestBetween = back.nearDepth;
         for (size_t c = a + 1; c < boxes.size() && !rest.empty(); ++c) {
             const DrawBox& front = boxes[c];
-            if (front.hasOtherDraw) break;
-            if (plan[c] == DrawDecision::NoSprite || plan[c] == DrawDecision::Culled) continue;
+            if (front.hasOtherDraw && !front.extentKnown) break;
+            const bool drawn = plan[c] == DrawDecision::Draw || (front.hasOtherDraw && !OutsideView(front));
+            if (!drawn) continue;
             if (CanOcclude(front) && nearestBetween > front.farDepth + depthSlack) {
                 const DrawClip cover{front.minX, front.minY, front.maxX, front.maxY};
                 next.clear();
@@ -75,7 +85,8 @@ void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& pla
                     if (piece.maxX - piece.minX > sliver && piece.maxY - piece.minY > sliver)
                         rest.push_back(piece);
             }
-            nearestBetween = std::min(nearestBetween, front.nearDepth);
+            // Depth written away from what is left does not stand in a later occluder's way there.
+            if (Touches(front, rest)) nearestBetween = std::min(nearestBetween, front.nearDepth);
         }
         if (rest.empty()) {
             plan[a] = DrawDecision::Hidden;
@@ -93,6 +104,15 @@ void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& pla
             counts->clipped += left.minX > clip(back.minX) || left.minY > clip(back.minY) ||
                                left.maxX < clip(back.maxX) || left.maxY < clip(back.maxY);
     }
+    if (counts)
+        for (size_t i = 0; i < boxes.size(); ++i)
+            if (plan[i] == DrawDecision::Draw) {
+                const DrawClip& c = clips[i];
+                const DrawBox& b = boxes[i];
+                const float w = std::min(c.maxX, b.maxX) - std::max(c.minX, b.minX);
+                const float h = std::min(c.maxY, b.maxY) - std::max(c.minY, b.minY);
+                if (w > 0 && h > 0) counts->screens += w * h / 4.0f;
+            }
 
     if (counts) {
         for (DrawDecision d : plan) {
@@ -103,43 +123,125 @@ void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& pla
     }
 }
 
-DrawBox BoxOf(const GameObject& object, const mat4& projectionView) {
-    DrawBox box;
-    // Empty text draws nothing; particles are taken as drawn wherever they may be.
-    std::shared_ptr<TextSprite> text = object.GetComponent<TextSprite>();
-    box.hasOtherDraw = (text && !text->GetText().empty()) || object.GetComponent<ParticleEmitter>();
-    std::shared_ptr<Sprite> sprite = object.GetComponent<Sprite>();
-    std::shared_ptr<Transform> transform = object.GetComponent<Transform>();
-    // A sprite at transparency 0 or below is discarded texel by texel: it draws nothing.
-    if (!sprite || !transform || sprite->transparency <= 0.0f) return box;
-    box.hasSprite = true;
-    box.opaque = sprite->IsOpaque();
-
-    const mat4 mvp = projectionView * transform->GetModelMatrix();
-    const float corners[4][2] = {{0.5f, 0.5f}, {-0.5f, 0.5f}, {-0.5f, -0.5f}, {0.5f, -0.5f}};
-    float xs[4], ys[4], zs[4];
-    for (int i = 0; i < 4; ++i) {
-        const vec4 p = mvp * vec4{corners[i][0], corners[i][1], 0.0f, 1.0f};
-        // The view is orthographic: w stays 1 unless a matrix is unusual, and then nothing is assumed.
-        if (!(p.w == 1.0f) || !std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) {
-            box.minX = box.minY = box.nearDepth = -1.0f;
-            box.maxX = box.maxY = box.farDepth = 1.0f;
-            box.opaque = false;
-            return box;
+bool DepthTestMatters(const std::vector<DrawBox>& boxes, const std::vector<DrawDecision>& plan, int viewWidth,
+                      int viewHeight) {
+    // Whether a pixel centre of the view lies in both ranges (normalised device coordinates), give or
+    // take the rasteriser's snapping: sprites that only abut, as a floor's slab and its underside do,
+    // share no pixel and their order cannot matter.
+    auto sharePixels = [](float minA, float maxA, float minB, float maxB, int pixels) {
+        constexpr float snap = 1.0f / 64.0f; // of a pixel: snapping is finer, arithmetic coarser
+        const float low = (std::max(minA, minB) + 1.0f) * 0.5f * float(pixels) - 0.5f - snap;
+        const float high = (std::min(maxA, maxB) + 1.0f) * 0.5f * float(pixels) - 0.5f + snap;
+        return std::floor(high) >= std::ceil(low);
+    };
+    std::vector<size_t> drawn;
+    for (size_t i = 0; i < boxes.size() && i < plan.size(); ++i) {
+        const DrawBox& box = boxes[i];
+        const bool sprite = plan[i] == DrawDecision::Draw;
+        const bool other = box.hasOtherDraw && (!box.extentKnown || !OutsideView(box));
+        if (!sprite && !other) continue;
+        if (sprite && !box.extentKnown) return true;
+        for (size_t earlier : drawn) {
+            const DrawBox& before = boxes[earlier];
+            const bool meet = !before.extentKnown || !box.extentKnown ||
+                              (sharePixels(before.minX, before.maxX, box.minX, box.maxX, viewWidth) &&
+                               sharePixels(before.minY, before.maxY, box.minY, box.maxY, viewHeight));
+            if (meet && before.nearDepth <= box.farDepth + depthSlack) return true;
         }
+        drawn.push_back(i);
+    }
+    return false;
+}
+
+namespace {
+
+// Projects points; false when the view is unusual (orthographic keeps w at 1) or a value is not finite.
+bool Project(const mat4& mvp, const vec4* points, int count, float* xs, float* ys, float* zs) {
+    for (int i = 0; i < count; ++i) {
+        const vec4 p = mvp * points[i];
+        if (!(p.w == 1.0f) || !std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) return false;
         xs[i] = p.x;
         ys[i] = p.y;
         zs[i] = p.z;
     }
-    box.minX = *std::min_element(xs, xs + 4);
-    box.maxX = *std::max_element(xs, xs + 4);
-    box.minY = *std::min_element(ys, ys + 4);
-    box.maxY = *std::max_element(ys, ys + 4);
-    box.nearDepth = *std::min_element(zs, zs + 4);
-    box.farDepth = *std::max_element(zs, zs + 4);
-    // Corners 0-1 and 2-3 share a y, 1-2 and 3-0 share an x (or, turned a quarter, the other way).
-    const bool straight = xs[1] == xs[2] && xs[3] == xs[0] && ys[0] == ys[1] && ys[2] == ys[3];
-    const bool quarter = ys[1] == ys[2] && ys[3] == ys[0] && xs[0] == xs[1] && xs[2] == xs[3];
-    box.axisAligned = straight || quarter;
+    return true;
+}
+
+void Bound(DrawBox& box, const float* xs, const float* ys, const float* zs, int count) {
+    box.minX = *std::min_element(xs, xs + count);
+    box.maxX = *std::max_element(xs, xs + count);
+    box.minY = *std::min_element(ys, ys + count);
+    box.maxY = *std::max_element(ys, ys + count);
+    box.nearDepth = *std::min_element(zs, zs + count);
+    box.farDepth = *std::max_element(zs, zs + count);
+}
+
+void WholeView(DrawBox& box) {
+    box.minX = box.minY = box.nearDepth = -1.0f;
+    box.maxX = box.maxY = box.farDepth = 1.0f;
+    box.opaque = false;
+}
+
+} // namespace
+
+DrawBox BoxOf(const GameObject& object, const mat4& projectionView) {
+    DrawBox box;
+    std::shared_ptr<Transform> transform = object.GetComponent<Transform>();
+    std::shared_ptr<Sprite> sprite = object.GetComponent<Sprite>();
+    // A sprite at transparency 0 or below is discarded texel by texel: it draws nothing.
+    if (sprite && transform && sprite->transparency > 0.0f) {
+        box.hasSprite = true;
+        box.opaque = sprite->IsOpaque();
+        const vec4 corners[4] = {{0.5f, 0.5f, 0, 1}, {-0.5f, 0.5f, 0, 1}, {-0.5f, -0.5f, 0, 1}, {0.5f, -0.5f, 0, 1}};
+        float xs[4], ys[4], zs[4];
+        if (Project(projectionView * transform->GetModelMatrix(), corners, 4, xs, ys, zs)) {
+            Bound(box, xs, ys, zs, 4);
+            // Corners 0-1 and 2-3 share a y, 1-2 and 3-0 share an x (or, turned a quarter, the other way).
+            const bool straight = xs[1] == xs[2] && xs[3] == xs[0] && ys[0] == ys[1] && ys[2] == ys[3];
+            const bool quarter = ys[1] == ys[2] && ys[3] == ys[0] && xs[0] == xs[1] && xs[2] == xs[3];
+            box.axisAligned = straight || quarter;
+        } else {
+            WholeView(box);
+        }
+    }
+
+    vec3 low, high;
+    std::shared_ptr<ParticleEmitter> particles = object.GetComponent<ParticleEmitter>();
+    if (particles && particles->LiveBounds(low, high)) {
+        const vec4 corners[8] = {{low.x, low.y, low.z, 1},  {high.x, low.y, low.z, 1},  {low.x, high.y, low.z, 1},
+                                 {high.x, high.y, low.z, 1}, {low.x, low.y, high.z, 1},  {high.x, low.y, high.z, 1},
+                                 {low.x, high.y, high.z, 1}, {high.x, high.y, high.z, 1}};
+        DrawBox drops;
+        float xs[8], ys[8], zs[8];
+        if (Project(projectionView, corners, 8, xs, ys, zs))
+            Bound(drops, xs, ys, zs, 8);
+        else
+            WholeView(drops);
+        if (box.hasSprite) {
+            box.minX = std::min(box.minX, drops.minX), box.maxX = std::max(box.maxX, drops.maxX);
+            box.minY = std::min(box.minY, drops.minY), box.maxY = std::max(box.maxY, drops.maxY);
+            box.nearDepth = std::min(box.nearDepth, drops.nearDepth);
+            box.farDepth = std::max(box.farDepth, drops.farDepth);
+        } else {
+            drops.hasOtherDraw = true;
+            box = drops;
+        }
+        box.hasOtherDraw = true;
+    }
+    // Empty text draws nothing, and at alpha 0 every fragment of it is discarded.
+    std::shared_ptr<TextSprite> text = object.GetComponent<TextSprite>();
+    if (text && !text->GetText().empty() && text->alpha > 0.0f) {
+        const vec3 at = (transform ? transform->GetPosition() : vec3{}) + text->position;
+        const vec4 point[1] = {{at.x, at.y, at.z, 1}};
+        float x, y, z;
+        const bool known = Project(projectionView, point, 1, &x, &y, &z);
+        const bool first = !box.hasSprite && !box.hasOtherDraw;
+        box.nearDepth = known ? (first ? z : std::min(box.nearDepth, z)) : -1.0f;
+        box.farDepth = known ? (first ? z : std::max(box.farDepth, z)) : 1.0f;
+        box.minX = box.minY = -1.0f;
+        box.maxX = box.maxY = 1.0f;
+        box.hasOtherDraw = true;
+        box.extentKnown = false;
+    }
     return box;
 }

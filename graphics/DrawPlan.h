@@ -11,7 +11,8 @@ class GameObject;
 // Where one object's drawing lands, in normalised device coordinates, as the plan needs it.
 struct DrawBox {
     bool hasSprite = false;    // a sprite that would draw (transparency above 0)
-    bool hasOtherDraw = false; // text or particles: drawn too, their extent unknown
+    bool hasOtherDraw = false; // text or particles: drawn too, after the sprite
+    bool extentKnown = true;   // false: the other drawing may land anywhere, at any depth (text)
     bool opaque = false;       // every texel the sprite shows has alpha 1
     bool axisAligned = false;  // its quad is a rectangle along the screen's axes
     float minX = 0, minY = 0, maxX = 0, maxY = 0;
@@ -30,16 +31,27 @@ struct DrawCounts {
     int culled = 0;  // entirely outside the view
     int hidden = 0;  // entirely behind opaque sprites drawn later and nearer
     int clipped = 0; // drawn, partly behind such sprites: only the rest is filled
+    float screens = 0; // the area filled, in screens: what the rasteriser pays for
 };
 
 // Decides which sprites of a frame need drawing, and where, for boxes in draw order with depth
 // testing on (less-than, depth written) as the frame is drawn. A sprite is culled when its quad lies
 // outside the view. Its pixels are covered when later opaque, axis-aligned sprites lie over them
-// strictly nearer with nothing drawn in between as near: those pixels end up the occluder's whatever
-// the sprite did. A sprite covered whole is hidden; otherwise `clips` holds the box of what is left.
+// strictly nearer with nothing drawn over them in between as near: those pixels end up the
+// occluder's whatever the sprite did. Particles count by the box of their live quads; text, whose
+// extent is not known, ends the search for occluders. A sprite covered whole is hidden; otherwise `clips` holds the box of what is left.
 // Both vectors are refilled, one entry per box.
 void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& plan,
                std::vector<DrawClip>& clips, DrawCounts* counts = nullptr);
 
-// The box of an object's sprite under projection x view (no sprite: only hasOtherDraw is set).
+// Whether the depth test can change this frame's picture: whether anything drawn (a planned sprite,
+// particles in view, text) meets something drawn before it that is as near or nearer somewhere.
+// Things meet when a pixel of the view (viewWidth x viewHeight) has its centre in both. When nothing
+// does, the frame is drawn back to front and the test only costs time. An object with both a sprite
+// and text keeps the test: its text may lie behind its own sprite.
+bool DepthTestMatters(const std::vector<DrawBox>& boxes, const std::vector<DrawDecision>& plan, int viewWidth,
+                      int viewHeight);
+
+// The box of an object's sprite and live particles under projection x view; text, whose extent is
+// not known, widens it to the whole view at the text's depth.
 DrawBox BoxOf(const GameObject& object, const mat4& projectionView);

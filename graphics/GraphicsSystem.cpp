@@ -71,11 +71,14 @@ void GraphicsSystem::Shutdown() {
         fontRenderer->Release();
         shapeTool->Release();
         if (quadMesh) quadMesh->Release();
-        if (spriteProgram) spriteProgram->shader.Release();
+        for (auto& program : spritePrograms)
+            if (program) program->shader.Release();
     }
     quadMesh.reset();
-    spriteProgram.reset();
-    spriteProgramTried = false;
+    for (int i = 0; i < 2; ++i) {
+        spritePrograms[i].reset();
+        spriteProgramTried[i] = false;
+    }
     Platform::DeleteGLContext(renderContext);
     renderContext = nullptr;
 }
@@ -88,11 +91,14 @@ QuadMesh* GraphicsSystem::GetQuadMesh() {
     return quadMesh.get();
 }
 
-const SpriteProgram* GraphicsSystem::GetSpriteProgram() {
-    if (spriteProgramTried || !renderContext) return spriteProgram.get();
-    spriteProgramTried = true;
+const SpriteProgram* GraphicsSystem::GetSpriteProgram(bool depthTested) {
+    const int variant = depthTested ? 0 : 1;
+    if (spriteProgramTried[variant] || !renderContext) return spritePrograms[variant].get();
+    spriteProgramTried[variant] = true;
     auto built = std::make_unique<SpriteProgram>();
-    if (!built->shader.Init(VertexShaderPath("lel"), FragmentShaderPath("lel"))) return nullptr;
+    if (!built->shader.Init(VertexShaderPath("lel"), FragmentShaderPath("lel"),
+                            depthTested ? "" : "#define DEPTH_UNTESTED 1\n"))
+        return nullptr;
     const GLuint program = built->shader.program;
     auto at = [program](const char* name) { return glGetUniformLocation(program, name); };
     built->mvp = at("MVP");
@@ -105,8 +111,8 @@ const SpriteProgram* GraphicsSystem::GetSpriteProgram() {
     built->flipX = at("flipX");
     built->flipY = at("flipY");
     built->textureSampler = at("textureSampler");
-    spriteProgram = std::move(built);
-    return spriteProgram.get();
+    spritePrograms[variant] = std::move(built);
+    return spritePrograms[variant].get();
 }
 
 const std::vector<DrawDecision>&
@@ -123,6 +129,8 @@ GraphicsSystem::PlanFrame(const std::vector<std::shared_ptr<GameObject>>& object
         frameBoxes.push_back(box);
     }
     PlanDraws(frameBoxes, framePlan, frameClips, &drawCounts);
+    const Platform::Rect fitted = FitView(windowSystem->width, windowSystem->height);
+    frameDepthTested = !planDraws || DepthTestMatters(frameBoxes, framePlan, fitted.width, fitted.height);
     return framePlan;
 }
 
@@ -132,6 +140,7 @@ void GraphicsSystem::DrawPlanned(size_t index, Sprite& sprite, mat4 projection, 
         sprite.Draw(projection, view);
         return;
     }
+    if (!frameDepthTested && renderContext) glDisable(GL_DEPTH_TEST);
     // Whole pixels, one more on each side, so a pixel the sprite may show is never cut off.
     const DrawClip& clip = frameClips[index];
     auto pixelX = [&](float x) { return fitted.left + (x + 1.0f) * 0.5f * float(fitted.width); };
@@ -146,8 +155,9 @@ void GraphicsSystem::DrawPlanned(size_t index, Sprite& sprite, mat4 projection, 
         glEnable(GL_SCISSOR_TEST);
         glScissor(left, bottom, std::max(0, right - left), std::max(0, top - bottom));
     }
-    sprite.Draw(projection, view);
+    sprite.Draw(projection, view, frameDepthTested);
     if (!whole && renderContext) glDisable(GL_SCISSOR_TEST);
+    if (!frameDepthTested && renderContext) glEnable(GL_DEPTH_TEST);
 }
 
 mat4 GraphicsSystem::CameraMatrix(bool editorView) const {

@@ -49,6 +49,9 @@ public:
     // part of a partly covered one that can show (see PlanDraws).
     bool planDraws = true;
     DrawCounts drawCounts; // of the last planned frame
+    // Whether the last planned frame needs the depth test: without it (DepthTestMatters) its sprites
+    // go back to front untested, which the software rasteriser fills far faster.
+    bool frameDepthTested = true;
 
     // Which sprites of `objects` (in draw order) this frame needs, one decision per object; every
     // sprite is drawn when planDraws is off. The result lives until the next call.
@@ -77,14 +80,16 @@ public:
     QuadMesh* GetQuadMesh();
     // The program every sprite draws with, built on the first call; null without a context or
     // when it does not build (then sprites draw nothing).
-    const SpriteProgram* GetSpriteProgram();
+    // The sprite program; `depthTested` false gives its variant for frames drawn without the depth
+    // test, which never discards.
+    const SpriteProgram* GetSpriteProgram(bool depthTested = true);
 
 private:
-    std::unique_ptr<SpriteProgram> spriteProgram;
+    std::unique_ptr<SpriteProgram> spritePrograms[2]; // depth tested, untested
     std::vector<DrawBox> frameBoxes;
     std::vector<DrawDecision> framePlan;
     std::vector<DrawClip> frameClips;
-    bool spriteProgramTried = false;
+    bool spriteProgramTried[2] = {false, false};
 
     bool CreateContext();
     mat4 CameraMatrix(bool editorView) const;

@@ -204,6 +204,21 @@ void ParticleEmitter::SortByAlpha(size_t changed) {
     particles.insert(particles.begin() + static_cast<std::ptrdiff_t>(target), newcomer);
 }
 
+bool ParticleEmitter::LiveBounds(vec3& low, vec3& high) const {
+    bool any = false;
+    for (const Particle& p : particles) {
+        if (!p.active) continue;
+        // Half the diagonal reaches every corner at any rotation.
+        const float reach = 0.5f * std::sqrt(p.scale.x * p.scale.x + p.scale.y * p.scale.y);
+        const vec3 a{p.position.x - reach, p.position.y - reach, p.position.z};
+        const vec3 b{p.position.x + reach, p.position.y + reach, p.position.z};
+        if (!any) low = a, high = b, any = true;
+        low = {std::min(low.x, a.x), std::min(low.y, a.y), std::min(low.z, a.z)};
+        high = {std::max(high.x, b.x), std::max(high.y, b.y), std::max(high.z, b.z)};
+    }
+    return any;
+}
+
 void ParticleEmitter::Draw(mat4 projection, mat4 view) {
     if (!shader.IsUsable()) return;
     QuadMesh* quad = Framework::graphicsSystem->GetQuadMesh();

@@ -50,6 +50,8 @@ public:
 
     // Draws every live particle in pool order (fainter ones first).
     void Draw(mat4 projection, mat4 view);
+    // The world-space box holding every live particle's quad, however turned; false when none is live.
+    bool LiveBounds(vec3& low, vec3& high) const;
     // Drops every particle; the pool keeps room for `maxCount`.
     void ResetEmitter();
 

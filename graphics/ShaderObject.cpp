@@ -54,7 +54,8 @@ std::string FragmentShaderPath(const std::string& programName) {
     return "../Resources/Shaders/" + programName + "_frag.shpf";
 }
 
-bool ShaderObject::Init(const std::string& vertexPath, const std::string& fragmentPath) {
+bool ShaderObject::Init(const std::string& vertexPath, const std::string& fragmentPath,
+                        const std::string& defines) {
     Release();
     if (!Platform::HasCurrentGLContext()) return false;
 
@@ -68,6 +69,11 @@ bool ShaderObject::Init(const std::string& vertexPath, const std::string& fragme
         std::printf("ShaderObject::Init [Error linking program] %s: cannot open the fragment shader\n",
                     fragmentPath.c_str());
         return false;
+    }
+
+    if (!defines.empty()) {
+        const size_t lineEnd = fragmentSource.find('\n');
+        fragmentSource.insert(lineEnd == std::string::npos ? fragmentSource.size() : lineEnd + 1, defines);
     }
 
     program = glCreateProgram();

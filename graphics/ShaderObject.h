@@ -14,7 +14,8 @@ struct ShaderObject {
     // "ShaderObject::Init [Error linking program] ..." with the reason. Returns false (and leaves
     // `program` 0, so drawers skip their draw) when a file is missing or the program does not link;
     // also false, silently, when no OpenGL context is current.
-    bool Init(const std::string& vertexPath, const std::string& fragmentPath);
+    // `defines` ("#define NAME 1\n" lines) go into the fragment source after its #version line.
+    bool Init(const std::string& vertexPath, const std::string& fragmentPath, const std::string& defines = "");
     // Deletes the program; the context that built it must still be current.
     void Release();
     bool IsUsable() const { return program != 0; }

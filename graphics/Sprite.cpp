@@ -198,9 +198,9 @@ bool Sprite::Deserialize(Serializer& serializer) {
     return ok;
 }
 
-void Sprite::Draw(mat4 projection, mat4 view) {
+void Sprite::Draw(mat4 projection, mat4 view, bool depthTested) {
     if (!owner) return;
-    const Framework::SpriteProgram* program = Framework::graphicsSystem->GetSpriteProgram();
+    const Framework::SpriteProgram* program = Framework::graphicsSystem->GetSpriteProgram(depthTested);
     std::shared_ptr<Transform> transform = owner->GetComponent<Transform>();
     QuadMesh* quad = Framework::graphicsSystem->GetQuadMesh();
     if (!program || !transform || !quad) return;

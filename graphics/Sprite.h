@@ -27,7 +27,8 @@ public:
 
     // MVP = projection x view x the owner's model matrix. Draws nothing when the owner has no
     // Transform or the sprites' program did not build. An opaque sprite is drawn without blending.
-    void Draw(mat4 projection, mat4 view);
+    // `depthTested` false: the frame is drawn without the depth test (GraphicsSystem::frameDepthTested).
+    void Draw(mat4 projection, mat4 view, bool depthTested = true);
     // Every texel it shows has alpha 1 (an opaque texture, transparency 1 or more).
     bool IsOpaque() const;
     vec3 GetColorTint() const { return colorTint; }

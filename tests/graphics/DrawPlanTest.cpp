@@ -3,19 +3,22 @@
 #include "graphics/DrawPlan.h"
 
 namespace {
-DrawBox Box(float minX, float maxX, float depth, bool opaque, bool other = false) {
+enum Other { None, Particles, Text };
+
+DrawBox Box(float minX, float maxX, float depth, bool opaque, Other other = None) {
     DrawBox b;
     b.hasSprite = b.axisAligned = true;
     b.opaque = opaque;
-    b.hasOtherDraw = other;
+    b.hasOtherDraw = other != None;
+    b.extentKnown = other != Text;
     b.minX = minX, b.maxX = maxX, b.minY = -1.0f, b.maxY = 1.0f;
     b.nearDepth = b.farDepth = depth;
     return b;
 }
 } // namespace
 
-// Only what the depth-tested picture proves invisible may go: equal depth, text or particles in
-// between, or a see-through sprite in front keep the one behind.
+// Only what the depth-tested picture proves invisible may go: equal depth, text anywhere in between,
+// particles nearer than the occluder over it, or a see-through sprite in front keep the one behind.
 TEST(DrawPlan, SkipsOnlyWhatNoPixelShows) {
     using D = DrawDecision;
     struct Case {
@@ -26,8 +29,14 @@ TEST(DrawPlan, SkipsOnlyWhatNoPixelShows) {
         {{Box(2, 3, 0.5f, true)}, {D::Culled}},
         {{Box(-1, 1, 0.5f, true), Box(-2, 2, 0.5f, true)}, {D::Draw, D::Draw}},
         {{Box(-1, 1, 0.5f, true), Box(-2, 2, 0.1f, false)}, {D::Draw, D::Draw}},
-        {{Box(-1, 1, 0.5f, true), Box(-1, 1, 0.3f, false, true), Box(-2, 2, 0.1f, true)},
+        {{Box(-1, 1, 0.5f, true), Box(3, 4, 0.3f, false, Text), Box(-2, 2, 0.1f, true)},
+         {D::Draw, D::Culled, D::Draw}},
+        {{Box(-1, 1, 0.5f, true), Box(-1, 1, 0.05f, false, Particles), Box(-2, 2, 0.1f, true)},
          {D::Draw, D::Draw, D::Draw}},
+        {{Box(-1, 1, 0.5f, true), Box(-1, 1, 0.3f, false, Particles), Box(-2, 2, 0.1f, true)},
+         {D::Hidden, D::Draw, D::Draw}},
+        {{Box(-1, 0, 0.5f, true), Box(0.5f, 1, 0.05f, false, Particles), Box(-2, 2, 0.1f, true)},
+         {D::Hidden, D::Draw, D::Draw}},
         {{Box(-1, 1, 0.5f, true), Box(-1, 0, 0.2f, true), Box(0, 1, 0.1f, true)},
          {D::Hidden, D::Draw, D::Draw}},
     };
@@ -41,4 +50,27 @@ TEST(DrawPlan, SkipsOnlyWhatNoPixelShows) {
     PlanDraws({Box(-1, 1, 0.5f, true), Box(-1, 0, 0.1f, true)}, plan, clips);
     EXPECT_EQ(plan[0], D::Draw);
     EXPECT_FLOAT_EQ(clips[0].minX, 0.0f);
+}
+
+// The depth test can be left off only when everything drawn lies strictly nearer than whatever it
+// meets that was drawn before it: then drawing in order already gives the tested picture.
+TEST(DrawPlan, DepthTestMattersOnlyWhereOrderAndDepthDisagree) {
+    using D = DrawDecision;
+    struct Case {
+        std::vector<DrawBox> boxes;
+        std::vector<D> plan;
+        bool matters;
+    } cases[] = {
+        {{Box(-1, 1, 0.5f, true), Box(-0.5f, 0.5f, 0.1f, false)}, {D::Draw, D::Draw}, false},
+        {{Box(-1, 0, 0.5f, true), Box(0.5f, 1, 0.5f, true)}, {D::Draw, D::Draw}, false}, // apart
+        {{Box(-1, 0, 0.5f, true), Box(0, 1, 0.5f, true)}, {D::Draw, D::Draw}, false},    // abutting
+        {{Box(-1, 0.002f, 0.5f, true), Box(0, 1, 0.5f, true)}, {D::Draw, D::Draw}, true}, // a column shared
+        {{Box(-1, 1, 0.5f, true), Box(-0.5f, 0.5f, 0.5f, true)}, {D::Draw, D::Draw}, true}, // a tie
+        {{Box(-1, 1, 0.1f, true), Box(-0.5f, 0.5f, 0.5f, true)}, {D::Draw, D::Draw}, true}, // behind
+        {{Box(-1, 1, 0.1f, true), Box(-0.5f, 0.5f, 0.5f, true)}, {D::Draw, D::Hidden}, false},
+        {{Box(-1, 1, 0.5f, true), Box(3, 4, 0.6f, false, Text)}, {D::Draw, D::Culled}, true},
+        {{Box(-1, 1, 0.5f, true), Box(3, 4, 0.2f, false, Text)}, {D::Draw, D::Culled}, false},
+        {{Box(-1, 1, 0.5f, true), Box(-1, 1, 0.1f, false, Text)}, {D::Draw, D::Draw}, true}, // its own text
+    };
+    for (const Case& c : cases) EXPECT_EQ(DepthTestMatters(c.boxes, c.plan, 1920, 1080), c.matters);
 }
