@@ -4,49 +4,69 @@
 #include <lodepng.h>
 
 #include <cstdio>
-#include <vector>
+#include <utility>
 
 #include "graphics/PngLimits.h"
 #include "platform/Platform.h"
 
 namespace {
 
-void ReportDecodeError(const std::string& path, unsigned error) {
-    std::printf("error %u: %s (%s)\n", error, lodepng_error_text(error), path.c_str());
+std::string DecodeFault(const std::string& path, unsigned error) {
+    return "error " + std::to_string(error) + ": " + lodepng_error_text(error) + " (" + path + ")";
 }
 
 } // namespace
 
-GLTexture::GLTexture(const std::string& path) {
-    if (!Platform::HasCurrentGLContext()) return;
-
+DecodedPng DecodedPng::FromFile(const std::string& path, unsigned maxSide) {
+    DecodedPng result;
     std::vector<unsigned char> file;
     unsigned error = lodepng::load_file(file, path);
     if (error == 0 && file.empty()) error = 48; // lodepng's "empty input buffer"
     if (error != 0) {
-        ReportDecodeError(path, error);
-        return;
+        result.fault = DecodeFault(path, error);
+        return result;
     }
-
     // Check the size in the header before decoding: a forged header would otherwise make the
     // decoder reserve width x height x 4 bytes for an image the GPU refuses anyway.
+    const std::string fault = PngSizeFault(file, maxSide);
+    if (!fault.empty()) {
+        result.fault = path + ": " + fault;
+        return result;
+    }
+    unsigned width = 0, height = 0;
+    error = lodepng::decode(result.pixels, width, height, file);
+    if (error != 0) {
+        result.pixels.clear();
+        result.fault = DecodeFault(path, error);
+        return result;
+    }
+    result.width = width;
+    result.height = height;
+    return result;
+}
+
+unsigned GLTexture::MaxSide() {
     GLint maxSize = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
-    const std::string fault = PngSizeFault(file, maxSize > 0 ? static_cast<unsigned>(maxSize) : 16384u);
-    if (!fault.empty()) {
-        std::printf("%s: %s\n", path.c_str(), fault.c_str());
-        return;
-    }
+    return maxSize > 0 ? static_cast<unsigned>(maxSize) : 16384u;
+}
 
-    std::vector<unsigned char> pixels;
-    unsigned decodedWidth = 0, decodedHeight = 0;
-    error = lodepng::decode(pixels, decodedWidth, decodedHeight, file);
-    if (error != 0) {
-        ReportDecodeError(path, error);
+GLTexture::GLTexture(const std::string& path) {
+    if (Platform::HasCurrentGLContext()) Upload(DecodedPng::FromFile(path, MaxSide()));
+}
+
+GLTexture::GLTexture(DecodedPng&& decoded) {
+    if (Platform::HasCurrentGLContext()) Upload(std::move(decoded));
+}
+
+void GLTexture::Upload(DecodedPng&& decoded) {
+    if (!decoded.fault.empty()) {
+        std::printf("%s\n", decoded.fault.c_str());
         return;
     }
-    width = decodedWidth;
-    height = decodedHeight;
+    const std::vector<unsigned char> pixels = std::move(decoded.pixels);
+    width = decoded.width;
+    height = decoded.height;
     opaque = true;
     for (size_t i = 3; i < pixels.size() && opaque; i += 4) opaque = pixels[i] == 255;
 

@@ -2,6 +2,19 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+// A PNG file read and decoded to 8-bit RGBA, not yet a texture. Decoding touches no OpenGL state,
+// so it may run on any thread.
+struct DecodedPng {
+    std::vector<unsigned char> pixels; // rows top first, 4 bytes a pixel
+    uint32_t width = 0;
+    uint32_t height = 0;
+    std::string fault; // the one line to print when the file cannot be used; empty when it can
+
+    // Reads and decodes `path`, refusing sides above `maxSide` before any pixel is allocated.
+    static DecodedPng FromFile(const std::string& path, unsigned maxSide);
+};
 
 // One PNG decoded to 8-bit RGBA and held as an OpenGL 2D texture, its first image row at v = 0.
 // Shared between the texture cache and every component that draws with it.
@@ -16,7 +29,15 @@ public:
     // larger than the GPU allows) prints one line on standard output naming the file and the reason,
     // and leaves textureId 0. Without a current OpenGL context nothing is read.
     explicit GLTexture(const std::string& path);
+    // Uploads what a decode gave (printing its fault instead when it has one); the pixels are freed.
+    explicit GLTexture(DecodedPng&& decoded);
     ~GLTexture();
     GLTexture(const GLTexture&) = delete;
     GLTexture& operator=(const GLTexture&) = delete;
+
+    // The largest side the current context takes (16384 when it does not say).
+    static unsigned MaxSide();
+
+private:
+    void Upload(DecodedPng&& decoded);
 };

@@ -31,9 +31,8 @@ void Splash::Initialize() {
     SetTransparency(black, 1.0f);
     ShowLogo(0, 1.0f);
     ShowLogo(1, 0.0f);
-    // Runs inside this first pass, so the next frame's dt includes it and the black hold is that
-    // much shorter: the wait for loading is part of the black screen.
-    Framework::textureSystem->LoadAllTextures();
+    // The art decodes on worker threads behind the black screen; each frame uploads what is ready.
+    Framework::textureSystem->StartPreload();
 }
 
 void Splash::ShowLogo(size_t index, float transparency) {
@@ -86,6 +85,8 @@ void Splash::Draw(mat4 projection, mat4 view) {
 }
 
 void Splash::Unload() {
+    // Whatever comes next finds every picture loaded.
+    Framework::textureSystem->FinishPreload();
     black.reset();
     logos.clear();
     Scene::Unload();

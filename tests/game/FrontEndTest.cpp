@@ -94,7 +94,7 @@ TEST_F(FrontEnd, ColdStartShowsBothLogosAndOnlyTheSecondCanBeSkipped) {
     GameHarness game(SmallScreen(1.0f / 20.0f));
     ASSERT_TRUE(game.IsRunning());
     game.RunFrame();
-    EXPECT_EQ(textureSystem->textures.size(), textureSystem->artFileNames.size()); // all art preloaded
+    EXPECT_TRUE(textureSystem->PreloadRunning()); // the art decodes behind the black screen
     auto splash = std::dynamic_pointer_cast<Splash>(sceneSystem->GetCurrentScene());
     ASSERT_NE(splash, nullptr);
 
@@ -112,6 +112,8 @@ TEST_F(FrontEnd, ColdStartShowsBothLogosAndOnlyTheSecondCanBeSkipped) {
     game.Press(Key::Enter);
     EXPECT_TRUE(game.RunUntil([&] { return game.Scene() == SceneMenu; }, 30)); // about a second of fade
     game.RunFrames(2);
+    EXPECT_FALSE(textureSystem->PreloadRunning());
+    EXPECT_EQ(textureSystem->textures.size(), textureSystem->artFileNames.size()); // all art is in
     ASSERT_NE(CurrentMenu(), nullptr);
     EXPECT_EQ(Selected(), "PlayButton");
     EXPECT_TRUE(MusicPlaying("bgm"));

@@ -66,6 +66,23 @@ TEST(TextureCache, OneTexturePerExactNameAndUnusableFilesReportOnceAndShowThePla
         EXPECT_NE(printed.find(name), std::string::npos) << printed;
         EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << printed;
     }
+
+    // The same through the preload: a picture asked for while the workers run is decoded once and
+    // stays the cached one, and every broken file is still reported once.
+    textureSystem->textures.clear();
+    testing::internal::CaptureStdout();
+    textureSystem->StartPreload();
+    auto early = textureSystem->GetTexture("Door.png");
+    textureSystem->FinishPreload();
+    const std::string printed = testing::internal::GetCapturedStdout();
+    EXPECT_FALSE(textureSystem->PreloadRunning());
+    EXPECT_EQ(textureSystem->textures.size(), textureSystem->artFileNames.size());
+    ASSERT_TRUE(early && early->width == 4);
+    EXPECT_EQ(textureSystem->GetTexture("Door.png"), early);
+    EXPECT_EQ(textureSystem->GetTexture("door.png")->width, 2u);
+    EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 4) << printed;
+    for (const char* name : {"zero.png", "text.png", "truncated.png", "huge.png"})
+        EXPECT_NE(printed.find(name), std::string::npos) << printed;
 }
 
 } // namespace
