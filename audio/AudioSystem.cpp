@@ -1,6 +1,7 @@
 #include "audio/AudioSystem.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <iostream>
@@ -49,15 +50,15 @@ void Restart(SoundChannel& record, Platform::SoundHandle sound, bool loop, float
     record.volume = 1.0f;
 }
 
-Platform::ChannelHandle Play(std::map<std::string, Platform::SoundHandle>& table,
-                             std::map<std::string, SoundChannel>& records, const std::string& name, bool loop,
-                             float range, float duration, float sourceX, Platform::ChannelGroup group) {
+Platform::ChannelHandle Play(Platform::SoundHandle sound, std::map<std::string, SoundChannel>& records,
+                             const std::string& name, bool loop, float range, float duration, float sourceX,
+                             Platform::ChannelGroup group) {
     SoundChannel* record = FindRecord(records, name);
     if (!record) return {};
     if (record->elapsed > duration) record->finished = true;
     if (AudioMuted) return record->channel;
     if (!record->inactive && !record->finished && duration != 0) return record->channel;
-    Restart(*record, FindSound(table, name), loop, range, sourceX, group);
+    Restart(*record, sound, loop, range, sourceX, group);
     return record->channel;
 }
 
@@ -120,37 +121,71 @@ void AudioSystem::LoadList(const std::string& listPath, std::map<std::string, Pl
             break;
         }
         path = ToPortablePath(path);
-        Platform::SoundHandle sound = nullptr;
         std::error_code error;
+        bool usable = false;
         if (!std::filesystem::is_regular_file(path, error)) {
             std::cout << listPath << ": entry " << entry << " '" << name << "': file '" << path
                       << "' not found; it stays silent\n";
         } else if (const std::string fault = deviceOpen ? SoundSizeFault(path) : ""; !fault.empty()) {
             std::cout << listPath << ": entry " << entry << " '" << name << "': '" << path << "': " << fault
                       << "; it stays silent\n";
-        } else if (deviceOpen) {
-            sound = Platform::LoadSound(path);
-            if (!sound)
-                std::cout << listPath << ": entry " << entry << " '" << name << "': '" << path
-                          << "' is not a playable sound (" << Platform::LastError() << "); it stays silent\n";
+        } else {
+            usable = deviceOpen;
         }
         // A later entry with the same name replaces the earlier sound.
         auto previous = table.find(name);
         if (previous != table.end()) Platform::FreeSound(previous->second);
-        table[name] = sound;
+        pending.erase(std::remove_if(pending.begin(), pending.end(),
+                                     [&](const PendingSound& p) { return p.table == &table && p.name == name; }),
+                      pending.end());
+        if (usable) pending.push_back({&table, name, path, listPath, entry});
+        table[name] = nullptr;
         records[name] = SoundChannel{};
     }
     list.Close();
 }
 
+void AudioSystem::Decode(const PendingSound& sound) {
+    Platform::SoundHandle& handle = (*sound.table)[sound.name];
+    handle = Platform::LoadSound(sound.path);
+    if (!handle)
+        std::cout << sound.listPath << ": entry " << sound.entry << " '" << sound.name << "': '" << sound.path
+                  << "' is not a playable sound (" << Platform::LastError() << "); it stays silent\n";
+}
+
+void AudioSystem::FinishLoading() {
+    for (const PendingSound& sound : pending) Decode(sound);
+    pending.clear();
+}
+
+Platform::SoundHandle AudioSystem::Resolve(std::map<std::string, Platform::SoundHandle>& table,
+                                           const std::string& name) {
+    auto waiting = std::find_if(pending.begin(), pending.end(),
+                                [&](const PendingSound& p) { return p.table == &table && p.name == name; });
+    if (waiting != pending.end()) {
+        const PendingSound sound = *waiting;
+        pending.erase(waiting);
+        Decode(sound);
+    }
+    return FindSound(table, name);
+}
+
 void AudioSystem::Update(float dt) {
     timer.Start();
+    // A few milliseconds of decoding a frame, a whole file at least.
+    const auto start = std::chrono::steady_clock::now();
+    while (!pending.empty() && std::chrono::steady_clock::now() - start < std::chrono::milliseconds(4)) {
+        const PendingSound sound = pending.front();
+        pending.erase(pending.begin());
+        Decode(sound);
+    }
     for (auto& entry : soundChannels) entry.second.elapsed += dt;
     for (auto& entry : bgmChannels) entry.second.elapsed += dt;
     timer.Stop();
 }
 
 void AudioSystem::ReleaseSounds() {
+    pending.clear();
     for (auto& entry : sounds) Platform::FreeSound(entry.second);
     for (auto& entry : bgms) Platform::FreeSound(entry.second);
     sounds.clear();
@@ -167,7 +202,8 @@ void AudioSystem::Shutdown() {
 
 Platform::ChannelHandle AudioSystem::PlaySound(const std::string& name, bool loop, float range,
                                                float duration, float sourceX) {
-    return Play(sounds, soundChannels, name, loop, range, duration, sourceX, Platform::ChannelGroup::Effects);
+    return Play(Resolve(sounds, name), soundChannels, name, loop, range, duration, sourceX,
+                Platform::ChannelGroup::Effects);
 }
 
 Platform::ChannelHandle AudioSystem::PlaySoundOnce(const std::string& name, bool loop, float range,
@@ -176,7 +212,7 @@ Platform::ChannelHandle AudioSystem::PlaySoundOnce(const std::string& name, bool
     if (!record) return {};
     if (record->playedOnce || AudioMuted) return record->channel;
     if (record->inactive || record->finished)
-        Restart(*record, FindSound(sounds, name), loop, range, sourceX, Platform::ChannelGroup::Effects);
+        Restart(*record, Resolve(sounds, name), loop, range, sourceX, Platform::ChannelGroup::Effects);
     record->playedOnce = true;
     return record->channel;
 }
@@ -200,7 +236,8 @@ void AudioSystem::SetSoundVolume(const std::string& name, float volume) {
 
 Platform::ChannelHandle AudioSystem::PlayBGM(const std::string& name, bool loop, float range, float duration,
                                              float sourceX) {
-    return Play(bgms, bgmChannels, name, loop, range, duration, sourceX, Platform::ChannelGroup::Music);
+    return Play(Resolve(bgms, name), bgmChannels, name, loop, range, duration, sourceX,
+                Platform::ChannelGroup::Music);
 }
 
 void AudioSystem::PauseBGM(const std::string& name) {
@@ -242,8 +279,8 @@ void AudioSystem::UpdatePositionalVolumes() {
     }
 }
 
-float AudioSystem::GetSoundLength(const std::string& name) const {
-    return Platform::GetSoundSeconds(FindSound(sounds, name));
+float AudioSystem::GetSoundLength(const std::string& name) {
+    return Platform::GetSoundSeconds(Resolve(sounds, name));
 }
 
 } // namespace Framework

@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/System.h"
 #include "platform/AudioDevice.h"
@@ -69,7 +70,7 @@ public:
 
     // Length in seconds of an effect's clip; 0 for an unknown name or a sound that did not load.
     // Cues asked for every frame pass it as their duration so that one play runs to its end.
-    float GetSoundLength(const std::string& name) const;
+    float GetSoundLength(const std::string& name);
 
     std::map<std::string, Platform::SoundHandle> sounds; // effects; nullptr when the file did not load
     std::map<std::string, SoundChannel> soundChannels;
@@ -77,12 +78,26 @@ public:
     std::map<std::string, SoundChannel> bgmChannels;
 
     // Reads one list of "name path" pairs into `table` and `records`; each problem is one line on
-    // standard output. Initialize reads the two lists the game ships.
+    // standard output. Initialize reads the two lists the game ships. The files are decoded later:
+    // a few each frame (the splash's black screen covers them), or at once when one is played.
     void LoadList(const std::string& listPath, std::map<std::string, Platform::SoundHandle>& table,
                   std::map<std::string, SoundChannel>& records);
+    // Decodes every listed file still waiting.
+    void FinishLoading();
 
 private:
+    // A listed file not decoded yet; its table entry stays nullptr until it is.
+    struct PendingSound {
+        std::map<std::string, Platform::SoundHandle>* table;
+        std::string name, path, listPath;
+        int entry;
+    };
+    std::vector<PendingSound> pending; // in list order
+
     void ReleaseSounds();
+    void Decode(const PendingSound& sound);
+    // The handle of `name`, decoding it first if it is still waiting.
+    Platform::SoundHandle Resolve(std::map<std::string, Platform::SoundHandle>& table, const std::string& name);
 };
 
 extern std::shared_ptr<AudioSystem> audioSystem;

@@ -32,6 +32,7 @@ protected:
     void Start(bool deviceExpected = true) {
         testing::internal::CaptureStdout();
         audio.Initialize();
+        audio.FinishLoading();
         startupOutput = testing::internal::GetCapturedStdout();
         ASSERT_EQ(Platform::IsAudioDeviceOpen(), deviceExpected) << startupOutput;
     }
@@ -111,4 +112,20 @@ TEST_F(AudioSystemTest, WithoutASoundDeviceTheRecordsStillKeepTime) {
     EXPECT_FLOAT_EQ(audio.soundChannels.at("chase").elapsed, 2.0f);
     audio.StopAll();
     EXPECT_TRUE(audio.soundChannels.at("chase").finished);
+}
+
+TEST_F(AudioSystemTest, FilesDecodeAFewAFrameOrWhenFirstPlayed) {
+    testing::internal::CaptureStdout();
+    audio.Initialize();
+    testing::internal::GetCapturedStdout();
+    // Listed, not decoded yet: starting up reads no sound file.
+    EXPECT_EQ(audio.sounds.at("evade"), nullptr);
+    EXPECT_EQ(audio.bgms.at("bgm"), nullptr);
+    // Playing one decodes it on the spot.
+    EXPECT_TRUE(IsChannelPlaying(audio.PlaySound("evade", false, 0, 0, 0)));
+    EXPECT_NE(audio.sounds.at("evade"), nullptr);
+    // The frames decode the rest.
+    for (int frame = 0; frame < 10; ++frame) audio.Update(1 / 60.0f);
+    for (const char* name : {"chase", "creatureidle"}) EXPECT_NE(audio.sounds.at(name), nullptr) << name;
+    EXPECT_NE(audio.bgms.at("bgm"), nullptr);
 }
