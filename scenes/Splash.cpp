@@ -1,5 +1,6 @@
 #include "scenes/Splash.h"
 
+#include "audio/AudioSystem.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/Sprite.h"
 #include "graphics/TextureSystem.h"
@@ -31,7 +32,8 @@ void Splash::Initialize() {
     SetTransparency(black, 1.0f);
     ShowLogo(0, 1.0f);
     ShowLogo(1, 0.0f);
-    // The art decodes on worker threads behind the black screen; each frame uploads what is ready.
+    // The art decodes on worker threads behind the black screen; each frame uploads what is ready
+    // (and the audio system decodes a few sounds).
     Framework::textureSystem->StartPreload();
 }
 
@@ -85,8 +87,9 @@ void Splash::Draw(mat4 projection, mat4 view) {
 }
 
 void Splash::Unload() {
-    // Whatever comes next finds every picture loaded.
+    // Whatever comes next finds every picture and sound loaded.
     Framework::textureSystem->FinishPreload();
+    if (Framework::audioSystem) Framework::audioSystem->FinishLoading();
     black.reset();
     logos.clear();
     Scene::Unload();
