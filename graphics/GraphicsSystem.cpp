@@ -75,7 +75,7 @@ void GraphicsSystem::Shutdown() {
             if (program) program->shader.Release();
     }
     quadMesh.reset();
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < spriteProgramCount; ++i) {
         spritePrograms[i].reset();
         spriteProgramTried[i] = false;
     }
@@ -91,13 +91,14 @@ QuadMesh* GraphicsSystem::GetQuadMesh() {
     return quadMesh.get();
 }
 
-const SpriteProgram* GraphicsSystem::GetSpriteProgram(bool depthTested) {
-    const int variant = depthTested ? 0 : 1;
+const SpriteProgram* GraphicsSystem::GetSpriteProgram(bool depthTested, bool wholeTexture) {
+    const int variant = (depthTested ? 0 : 1) + (wholeTexture ? 2 : 0);
     if (spriteProgramTried[variant] || !renderContext) return spritePrograms[variant].get();
     spriteProgramTried[variant] = true;
     auto built = std::make_unique<SpriteProgram>();
     if (!built->shader.Init(VertexShaderPath("lel"), FragmentShaderPath("lel"),
-                            depthTested ? "" : "#define DEPTH_UNTESTED 1\n"))
+                            std::string(depthTested ? "" : "#define DEPTH_UNTESTED 1\n") +
+                                (wholeTexture ? "#define WHOLE_TEXTURE 1\n" : "")))
         return nullptr;
     const GLuint program = built->shader.program;
     auto at = [program](const char* name) { return glGetUniformLocation(program, name); };

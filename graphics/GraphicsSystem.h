@@ -81,15 +81,17 @@ public:
     // The program every sprite draws with, built on the first call; null without a context or
     // when it does not build (then sprites draw nothing).
     // The sprite program; `depthTested` false gives its variant for frames drawn without the depth
-    // test, which never discards.
-    const SpriteProgram* GetSpriteProgram(bool depthTested = true);
+    // test, which never discards, and `wholeTexture` the variant for a sprite showing its whole
+    // texture unmirrored, which skips the sheet-cell mapping.
+    const SpriteProgram* GetSpriteProgram(bool depthTested = true, bool wholeTexture = false);
 
 private:
-    std::unique_ptr<SpriteProgram> spritePrograms[2]; // depth tested, untested
+    static constexpr int spriteProgramCount = 4; // index: untested + 2 * whole texture
+    std::unique_ptr<SpriteProgram> spritePrograms[spriteProgramCount];
     std::vector<DrawBox> frameBoxes;
     std::vector<DrawDecision> framePlan;
     std::vector<DrawClip> frameClips;
-    bool spriteProgramTried[2] = {false, false};
+    bool spriteProgramTried[spriteProgramCount] = {};
 
     bool CreateContext();
     mat4 CameraMatrix(bool editorView) const;

@@ -200,11 +200,14 @@ bool Sprite::Deserialize(Serializer& serializer) {
 
 void Sprite::Draw(mat4 projection, mat4 view, bool depthTested) {
     if (!owner) return;
-    const Framework::SpriteProgram* program = Framework::graphicsSystem->GetSpriteProgram(depthTested);
+    ClampSheetSize();
+    const bool wholeTexture =
+        numColumns == 1 && numRows == 1 && uOffset == 0.0f && vOffset == 0.0f && !flipX && !flipY;
+    const Framework::SpriteProgram* program =
+        Framework::graphicsSystem->GetSpriteProgram(depthTested, wholeTexture);
     std::shared_ptr<Transform> transform = owner->GetComponent<Transform>();
     QuadMesh* quad = Framework::graphicsSystem->GetQuadMesh();
     if (!program || !transform || !quad) return;
-    ClampSheetSize();
 
     glUseProgram(program->shader.program);
     const mat4 mvp = projection * (view * transform->GetModelMatrix());
