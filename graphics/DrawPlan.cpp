@@ -54,9 +54,9 @@ bool CanOcclude(const DrawBox& box) {
 } // namespace
 
 void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& plan,
-               std::vector<DrawClip>& clips, DrawCounts* counts) {
+               std::vector<DrawArea>& areas, DrawCounts* counts) {
     plan.assign(boxes.size(), DrawDecision::NoSprite);
-    clips.assign(boxes.size(), DrawClip{});
+    areas.assign(boxes.size(), DrawArea{});
     for (size_t i = 0; i < boxes.size(); ++i)
         if (boxes[i].hasSprite) plan[i] = OutsideView(boxes[i]) ? DrawDecision::Culled : DrawDecision::Draw;
     if (counts) *counts = {};
@@ -92,13 +92,18 @@ void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& pla
             plan[a] = DrawDecision::Hidden;
             continue;
         }
-        DrawClip& left = clips[a];
-        left = rest[0];
+        DrawArea& left = areas[a];
+        static_cast<DrawClip&>(left) = rest[0];
         for (const DrawClip& piece : rest) {
             left.minX = std::min(left.minX, piece.minX);
             left.minY = std::min(left.minY, piece.minY);
             left.maxX = std::max(left.maxX, piece.maxX);
             left.maxY = std::max(left.maxY, piece.maxY);
+        }
+        // A blended sprite must not be filled twice anywhere: it keeps the one box.
+        if (back.opaque && rest.size() > 1 && rest.size() <= DrawArea::maxPieces) {
+            left.pieceCount = int(rest.size());
+            std::copy(rest.begin(), rest.end(), left.pieces);
         }
         if (counts)
             counts->clipped += left.minX > clip(back.minX) || left.minY > clip(back.minY) ||
@@ -107,11 +112,14 @@ void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& pla
     if (counts)
         for (size_t i = 0; i < boxes.size(); ++i)
             if (plan[i] == DrawDecision::Draw) {
-                const DrawClip& c = clips[i];
+                const DrawArea& area = areas[i];
                 const DrawBox& b = boxes[i];
-                const float w = std::min(c.maxX, b.maxX) - std::max(c.minX, b.minX);
-                const float h = std::min(c.maxY, b.maxY) - std::max(c.minY, b.minY);
-                if (w > 0 && h > 0) counts->screens += w * h / 4.0f;
+                for (int p = 0; p < std::max(1, area.pieceCount); ++p) {
+                    const DrawClip& c = area.pieceCount > 0 ? area.pieces[p] : area;
+                    const float w = std::min(c.maxX, b.maxX) - std::max(c.minX, b.minX);
+                    const float h = std::min(c.maxY, b.maxY) - std::max(c.minY, b.minY);
+                    if (w > 0 && h > 0) counts->screens += w * h / 4.0f;
+                }
             }
 
     if (counts) {
@@ -192,7 +200,8 @@ DrawBox BoxOf(const GameObject& object, const mat4& projectionView) {
     if (sprite && transform && sprite->transparency > 0.0f) {
         box.hasSprite = true;
         box.opaque = sprite->IsOpaque();
-        const vec4 corners[4] = {{0.5f, 0.5f, 0, 1}, {-0.5f, 0.5f, 0, 1}, {-0.5f, -0.5f, 0, 1}, {0.5f, -0.5f, 0, 1}};
+        const vec4 corners[4] = {
+            {0.5f, 0.5f, 0, 1}, {-0.5f, 0.5f, 0, 1}, {-0.5f, -0.5f, 0, 1}, {0.5f, -0.5f, 0, 1}};
         float xs[4], ys[4], zs[4];
         if (Project(projectionView * transform->GetModelMatrix(), corners, 4, xs, ys, zs)) {
             Bound(box, xs, ys, zs, 4);
@@ -208,8 +217,9 @@ DrawBox BoxOf(const GameObject& object, const mat4& projectionView) {
     vec3 low, high;
     std::shared_ptr<ParticleEmitter> particles = object.GetComponent<ParticleEmitter>();
     if (particles && particles->LiveBounds(low, high)) {
-        const vec4 corners[8] = {{low.x, low.y, low.z, 1},  {high.x, low.y, low.z, 1},  {low.x, high.y, low.z, 1},
-                                 {high.x, high.y, low.z, 1}, {low.x, low.y, high.z, 1},  {high.x, low.y, high.z, 1},
+        const vec4 corners[8] = {{low.x, low.y, low.z, 1},   {high.x, low.y, low.z, 1},
+                                 {low.x, high.y, low.z, 1},  {high.x, high.y, low.z, 1},
+                                 {low.x, low.y, high.z, 1},  {high.x, low.y, high.z, 1},
                                  {low.x, high.y, high.z, 1}, {high.x, high.y, high.z, 1}};
         DrawBox drops;
         float xs[8], ys[8], zs[8];

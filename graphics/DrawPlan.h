@@ -26,11 +26,20 @@ struct DrawClip {
     float minX = -1, minY = -1, maxX = 1, maxY = 1;
 };
 
+// What a drawn sprite is filled over: the box `bounds` of what it can still show, or, for an opaque
+// sprite whose visible part is an L or a frame around something nearer, those few pieces (drawing
+// an opaque sprite twice over a pixel changes nothing, so pieces may overlap at their edges).
+struct DrawArea : DrawClip {
+    static constexpr int maxPieces = 4;
+    int pieceCount = 0; // 0: fill the bounds
+    DrawClip pieces[maxPieces];
+};
+
 struct DrawCounts {
     int drawn = 0;
-    int culled = 0;  // entirely outside the view
-    int hidden = 0;  // entirely behind opaque sprites drawn later and nearer
-    int clipped = 0; // drawn, partly behind such sprites: only the rest is filled
+    int culled = 0;    // entirely outside the view
+    int hidden = 0;    // entirely behind opaque sprites drawn later and nearer
+    int clipped = 0;   // drawn, partly behind such sprites: only the rest is filled
     float screens = 0; // the area filled, in screens: what the rasteriser pays for
 };
 
@@ -39,10 +48,10 @@ struct DrawCounts {
 // outside the view. Its pixels are covered when later opaque, axis-aligned sprites lie over them
 // strictly nearer with nothing drawn over them in between as near: those pixels end up the
 // occluder's whatever the sprite did. Particles count by the box of their live quads; text, whose
-// extent is not known, ends the search for occluders. A sprite covered whole is hidden; otherwise `clips` holds the box of what is left.
-// Both vectors are refilled, one entry per box.
+// extent is not known, ends the search for occluders. A sprite covered whole is hidden; otherwise
+// `areas` holds what is left. Both vectors are refilled, one entry per box.
 void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& plan,
-               std::vector<DrawClip>& clips, DrawCounts* counts = nullptr);
+               std::vector<DrawArea>& areas, DrawCounts* counts = nullptr);
 
 // Whether the depth test can change this frame's picture: whether anything drawn (a planned sprite,
 // particles in view, text) meets something drawn before it that is as near or nearer somewhere.

@@ -129,7 +129,7 @@ GraphicsSystem::PlanFrame(const std::vector<std::shared_ptr<GameObject>>& object
         }
         frameBoxes.push_back(box);
     }
-    PlanDraws(frameBoxes, framePlan, frameClips, &drawCounts);
+    PlanDraws(frameBoxes, framePlan, frameAreas, &drawCounts);
     const Platform::Rect fitted = FitView(windowSystem->width, windowSystem->height);
     frameDepthTested = !planDraws || DepthTestMatters(frameBoxes, framePlan, fitted.width, fitted.height);
     return framePlan;
@@ -137,27 +137,31 @@ GraphicsSystem::PlanFrame(const std::vector<std::shared_ptr<GameObject>>& object
 
 void GraphicsSystem::DrawPlanned(size_t index, Sprite& sprite, mat4 projection, mat4 view) {
     const Platform::Rect fitted = FitView(windowSystem->width, windowSystem->height);
-    if (index >= frameClips.size() || fitted.width <= 0 || fitted.height <= 0) {
+    if (index >= frameAreas.size() || fitted.width <= 0 || fitted.height <= 0) {
         sprite.Draw(projection, view);
         return;
     }
     if (!frameDepthTested && renderContext) glDisable(GL_DEPTH_TEST);
-    // Whole pixels, one more on each side, so a pixel the sprite may show is never cut off.
-    const DrawClip& clip = frameClips[index];
     auto pixelX = [&](float x) { return fitted.left + (x + 1.0f) * 0.5f * float(fitted.width); };
     auto pixelY = [&](float y) { return fitted.top + (y + 1.0f) * 0.5f * float(fitted.height); };
-    const int left = std::max(fitted.left, int(std::floor(pixelX(clip.minX))) - 1);
-    const int bottom = std::max(fitted.top, int(std::floor(pixelY(clip.minY))) - 1);
-    const int right = std::min(fitted.left + fitted.width, int(std::ceil(pixelX(clip.maxX))) + 1);
-    const int top = std::min(fitted.top + fitted.height, int(std::ceil(pixelY(clip.maxY))) + 1);
-    const bool whole = left <= fitted.left && bottom <= fitted.top && right >= fitted.left + fitted.width &&
-                       top >= fitted.top + fitted.height;
-    if (!whole && renderContext) {
-        glEnable(GL_SCISSOR_TEST);
-        glScissor(left, bottom, std::max(0, right - left), std::max(0, top - bottom));
-    }
-    sprite.Draw(projection, view, frameDepthTested);
-    if (!whole && renderContext) glDisable(GL_SCISSOR_TEST);
+    // Whole pixels, one more on each side, so a pixel the sprite may show is never cut off.
+    auto drawWithin = [&](const DrawClip& clip) {
+        const int left = std::max(fitted.left, int(std::floor(pixelX(clip.minX))) - 1);
+        const int bottom = std::max(fitted.top, int(std::floor(pixelY(clip.minY))) - 1);
+        const int right = std::min(fitted.left + fitted.width, int(std::ceil(pixelX(clip.maxX))) + 1);
+        const int top = std::min(fitted.top + fitted.height, int(std::ceil(pixelY(clip.maxY))) + 1);
+        const bool whole = left <= fitted.left && bottom <= fitted.top &&
+                           right >= fitted.left + fitted.width && top >= fitted.top + fitted.height;
+        if (!whole && renderContext) {
+            glEnable(GL_SCISSOR_TEST);
+            glScissor(left, bottom, std::max(0, right - left), std::max(0, top - bottom));
+        }
+        sprite.Draw(projection, view, frameDepthTested);
+        if (!whole && renderContext) glDisable(GL_SCISSOR_TEST);
+    };
+    const DrawArea& area = frameAreas[index];
+    if (area.pieceCount == 0) drawWithin(area);
+    for (int piece = 0; piece < area.pieceCount; ++piece) drawWithin(area.pieces[piece]);
     if (!frameDepthTested && renderContext) glEnable(GL_DEPTH_TEST);
 }
 

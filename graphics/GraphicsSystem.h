@@ -90,7 +90,7 @@ private:
     std::unique_ptr<SpriteProgram> spritePrograms[spriteProgramCount];
     std::vector<DrawBox> frameBoxes;
     std::vector<DrawDecision> framePlan;
-    std::vector<DrawClip> frameClips;
+    std::vector<DrawArea> frameAreas;
     bool spriteProgramTried[spriteProgramCount] = {};
 
     bool CreateContext();

@@ -41,7 +41,7 @@ TEST(DrawPlan, SkipsOnlyWhatNoPixelShows) {
          {D::Hidden, D::Draw, D::Draw}},
     };
     std::vector<D> plan;
-    std::vector<DrawClip> clips;
+    std::vector<DrawArea> clips;
     for (const Case& c : cases) {
         PlanDraws(c.boxes, plan, clips);
         EXPECT_EQ(plan, c.expected);
@@ -50,6 +50,18 @@ TEST(DrawPlan, SkipsOnlyWhatNoPixelShows) {
     PlanDraws({Box(-1, 1, 0.5f, true), Box(-1, 0, 0.1f, true)}, plan, clips);
     EXPECT_EQ(plan[0], D::Draw);
     EXPECT_FLOAT_EQ(clips[0].minX, 0.0f);
+    // Covered in the middle: an opaque sprite is filled on both sides only; a see-through one, which
+    // must not be filled twice where the pieces' margins overlap, over the box around them.
+    for (bool opaque : {true, false}) {
+        PlanDraws({Box(-1, 1, 0.5f, opaque), Box(-0.5f, 0.5f, 0.1f, true)}, plan, clips);
+        ASSERT_EQ(plan[0], D::Draw);
+        EXPECT_EQ(clips[0].pieceCount, opaque ? 2 : 0);
+        EXPECT_FLOAT_EQ(clips[0].minX, -1.0f);
+        EXPECT_FLOAT_EQ(clips[0].maxX, 1.0f);
+        if (opaque) {
+            EXPECT_FLOAT_EQ(clips[0].pieces[0].maxX + clips[0].pieces[1].minX, 0.0f);
+        }
+    }
 }
 
 // The depth test can be left off only when everything drawn lies strictly nearer than whatever it
