@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "graphics/GLTexture.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/Sprite.h"
 #include "graphics/TextSprite.h"
@@ -47,8 +48,29 @@ bool Touches(const DrawBox& box, const std::vector<DrawClip>& pieces) {
     return false;
 }
 
+DrawClip Bounds(const std::vector<DrawClip>& pieces) {
+    DrawClip box = pieces.front();
+    for (const DrawClip& piece : pieces) {
+        box.minX = std::min(box.minX, piece.minX);
+        box.minY = std::min(box.minY, piece.minY);
+        box.maxX = std::max(box.maxX, piece.maxX);
+        box.maxY = std::max(box.maxY, piece.maxY);
+    }
+    return box;
+}
+
+float Area(const std::vector<DrawClip>& pieces) {
+    float area = 0;
+    for (const DrawClip& piece : pieces) area += (piece.maxX - piece.minX) * (piece.maxY - piece.minY);
+    return area;
+}
+
+bool HasCore(const DrawBox& box) {
+    return box.coreMinX < box.coreMaxX && box.coreMinY < box.coreMaxY;
+}
+
 bool CanOcclude(const DrawBox& box) {
-    return box.hasSprite && box.opaque && box.axisAligned && !box.hasOtherDraw;
+    return box.hasSprite && (box.opaque || HasCore(box)) && box.axisAligned && !box.hasOtherDraw;
 }
 
 } // namespace
@@ -61,13 +83,14 @@ void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& pla
         if (boxes[i].hasSprite) plan[i] = OutsideView(boxes[i]) ? DrawDecision::Culled : DrawDecision::Draw;
     if (counts) *counts = {};
 
-    std::vector<DrawClip> rest, next;
+    std::vector<DrawClip> rest, next, fewest;
     for (size_t a = 0; a < boxes.size(); ++a) {
         const DrawBox& back = boxes[a];
         // Its own particles come after it: leave such a sprite whole.
         if (plan[a] != DrawDecision::Draw || back.hasOtherDraw) continue;
         auto clip = [](float v) { return std::clamp(v, -1.0f, 1.0f); };
         rest.assign(1, DrawClip{clip(back.minX), clip(back.minY), clip(back.maxX), clip(back.maxY)});
+        fewest = rest;
         // Walks forward over what is drawn after it; anything of unknown extent ends the walk, and
         // the nearest depth drawn so far bounds which later sprites still win the depth test there.
         float nearestBetween = back.nearDepth;
@@ -77,13 +100,16 @@ void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& pla
             const bool drawn = plan[c] == DrawDecision::Draw || (front.hasOtherDraw && !OutsideView(front));
             if (!drawn) continue;
             if (CanOcclude(front) && nearestBetween > front.farDepth + depthSlack) {
-                const DrawClip cover{front.minX, front.minY, front.maxX, front.maxY};
+                const DrawClip cover =
+                    front.opaque ? DrawClip{front.minX, front.minY, front.maxX, front.maxY}
+                                 : DrawClip{front.coreMinX, front.coreMinY, front.coreMaxX, front.coreMaxY};
                 next.clear();
                 for (const DrawClip& piece : rest) Subtract(piece, cover, next);
                 rest.clear();
                 for (const DrawClip& piece : next)
                     if (piece.maxX - piece.minX > sliver && piece.maxY - piece.minY > sliver)
                         rest.push_back(piece);
+                if (rest.size() <= DrawArea::maxPieces) fewest = rest;
             }
             // Depth written away from what is left does not stand in a later occluder's way there.
             if (Touches(front, rest)) nearestBetween = std::min(nearestBetween, front.nearDepth);
@@ -92,18 +118,17 @@ void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& pla
             plan[a] = DrawDecision::Hidden;
             continue;
         }
+        // Too many pieces for an opaque sprite: the fewer, larger pieces it had before the last
+        // covers, when they fill less than the box around all the pieces.
+        const std::vector<DrawClip>& shown =
+            back.opaque && rest.size() > DrawArea::maxPieces && Area(fewest) < Area({Bounds(rest)}) ? fewest
+                                                                                                    : rest;
         DrawArea& left = areas[a];
-        static_cast<DrawClip&>(left) = rest[0];
-        for (const DrawClip& piece : rest) {
-            left.minX = std::min(left.minX, piece.minX);
-            left.minY = std::min(left.minY, piece.minY);
-            left.maxX = std::max(left.maxX, piece.maxX);
-            left.maxY = std::max(left.maxY, piece.maxY);
-        }
+        static_cast<DrawClip&>(left) = Bounds(shown);
         // A blended sprite must not be filled twice anywhere: it keeps the one box.
-        if (back.opaque && rest.size() > 1 && rest.size() <= DrawArea::maxPieces) {
-            left.pieceCount = int(rest.size());
-            std::copy(rest.begin(), rest.end(), left.pieces);
+        if (back.opaque && shown.size() > 1 && shown.size() <= DrawArea::maxPieces) {
+            left.pieceCount = int(shown.size());
+            std::copy(shown.begin(), shown.end(), left.pieces);
         }
         if (counts)
             counts->clipped += left.minX > clip(back.minX) || left.minY > clip(back.minY) ||
@@ -184,6 +209,27 @@ void Bound(DrawBox& box, const float* xs, const float* ys, const float* zs, int 
     box.farDepth = *std::max_element(zs, zs + count);
 }
 
+// The screen box of the texture's opaque core, one texel in from its edges so that no pixel whose
+// centre falls in it can sample a texel outside. Only for a whole, unmirrored texture drawn at full
+// strength, on a quad whose corners 1 (u 0, v 0) and 3 (u 1, v 1) are projected to `xs`, `ys`.
+void CoreOf(const Sprite& sprite, const float* xs, const float* ys, DrawBox& box) {
+    const GLTexture* texture = sprite.texture.get();
+    if (!texture || texture->textureId == 0 || sprite.transparency < 1.0f || sprite.numColumns != 1 ||
+        sprite.numRows != 1 || sprite.uOffset != 0.0f || sprite.vOffset != 0.0f || sprite.flipX ||
+        sprite.flipY)
+        return;
+    const TexelRect& core = texture->opaqueCore;
+    if (core.x1 < core.x0 + 3 || core.y1 < core.y0 + 3) return;
+    const float u0 = float(core.x0 + 1) / float(texture->width),
+                u1 = float(core.x1 - 1) / float(texture->width);
+    const float v0 = float(core.y0 + 1) / float(texture->height),
+                v1 = float(core.y1 - 1) / float(texture->height);
+    const float xa = xs[1] + u0 * (xs[3] - xs[1]), xb = xs[1] + u1 * (xs[3] - xs[1]);
+    const float ya = ys[1] + v0 * (ys[3] - ys[1]), yb = ys[1] + v1 * (ys[3] - ys[1]);
+    box.coreMinX = std::min(xa, xb), box.coreMaxX = std::max(xa, xb);
+    box.coreMinY = std::min(ya, yb), box.coreMaxY = std::max(ya, yb);
+}
+
 void WholeView(DrawBox& box) {
     box.minX = box.minY = box.nearDepth = -1.0f;
     box.maxX = box.maxY = box.farDepth = 1.0f;
@@ -209,6 +255,7 @@ DrawBox BoxOf(const GameObject& object, const mat4& projectionView) {
             const bool straight = xs[1] == xs[2] && xs[3] == xs[0] && ys[0] == ys[1] && ys[2] == ys[3];
             const bool quarter = ys[1] == ys[2] && ys[3] == ys[0] && xs[0] == xs[1] && xs[2] == xs[3];
             box.axisAligned = straight || quarter;
+            if (straight && !box.opaque) CoreOf(*sprite, xs, ys, box);
         } else {
             WholeView(box);
         }

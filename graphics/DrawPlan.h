@@ -17,6 +17,8 @@ struct DrawBox {
     bool axisAligned = false;  // its quad is a rectangle along the screen's axes
     float minX = 0, minY = 0, maxX = 0, maxY = 0;
     float nearDepth = 0, farDepth = 0; // smallest and largest depth of its corners
+    // Where a see-through sprite still shows only texels with alpha 1 (empty when min >= max).
+    float coreMinX = 0, coreMinY = 0, coreMaxX = 0, coreMaxY = 0;
 };
 
 enum class DrawDecision : uint8_t { Draw, Culled, Hidden, NoSprite };
@@ -45,7 +47,8 @@ struct DrawCounts {
 
 // Decides which sprites of a frame need drawing, and where, for boxes in draw order with depth
 // testing on (less-than, depth written) as the frame is drawn. A sprite is culled when its quad lies
-// outside the view. Its pixels are covered when later opaque, axis-aligned sprites lie over them
+// outside the view. Its pixels are covered when later opaque, axis-aligned sprites (or the opaque
+// core of a see-through one) lie over them
 // strictly nearer with nothing drawn over them in between as near: those pixels end up the
 // occluder's whatever the sprite did. Particles count by the box of their live quads; text, whose
 // extent is not known, ends the search for occluders. A sprite covered whole is hidden; otherwise

@@ -17,6 +17,31 @@ std::string DecodeFault(const std::string& path, unsigned error) {
 
 } // namespace
 
+TexelRect LargestOpaqueRect(const std::vector<unsigned char>& rgba, uint32_t width, uint32_t height) {
+    TexelRect best;
+    if (rgba.size() < size_t(width) * height * 4) return best;
+    // Row by row, the opaque run ending at this row in each column makes a histogram whose largest
+    // rectangle is found with a stack of rising columns; the extra column of height 0 empties it.
+    std::vector<uint32_t> run(size_t(width) + 1, 0);
+    std::vector<uint32_t> rising;
+    for (uint32_t y = 0; y < height; ++y) {
+        const unsigned char* row = rgba.data() + size_t(y) * width * 4;
+        for (uint32_t x = 0; x < width; ++x) run[x] = row[size_t(x) * 4 + 3] == 255 ? run[x] + 1 : 0;
+        rising.clear();
+        for (uint32_t x = 0; x <= width; ++x) {
+            while (!rising.empty() && run[rising.back()] >= run[x]) {
+                const uint32_t h = run[rising.back()];
+                rising.pop_back();
+                const uint32_t left = rising.empty() ? 0 : rising.back() + 1;
+                const TexelRect candidate{left, y + 1 - h, x, y + 1};
+                if (h > 0 && candidate.Area() > best.Area()) best = candidate;
+            }
+            rising.push_back(x);
+        }
+    }
+    return best;
+}
+
 DecodedPng DecodedPng::FromFile(const std::string& path, unsigned maxSide) {
     DecodedPng result;
     std::vector<unsigned char> file;
@@ -42,6 +67,7 @@ DecodedPng DecodedPng::FromFile(const std::string& path, unsigned maxSide) {
     }
     result.width = width;
     result.height = height;
+    result.opaqueCore = LargestOpaqueRect(result.pixels, width, height);
     return result;
 }
 
@@ -67,8 +93,8 @@ void GLTexture::Upload(DecodedPng&& decoded) {
     const std::vector<unsigned char> pixels = std::move(decoded.pixels);
     width = decoded.width;
     height = decoded.height;
-    opaque = true;
-    for (size_t i = 3; i < pixels.size() && opaque; i += 4) opaque = pixels[i] == 255;
+    opaqueCore = decoded.opaqueCore;
+    opaque = opaqueCore.Area() == uint64_t(width) * height;
 
     GLuint id = 0;
     glGenTextures(1, &id);

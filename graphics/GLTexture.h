@@ -4,13 +4,23 @@
 #include <string>
 #include <vector>
 
+// Texel columns [x0, x1) and rows [y0, y1), rows counted from the top; empty when x0 == x1.
+struct TexelRect {
+    uint32_t x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    uint64_t Area() const { return uint64_t(x1 - x0) * (y1 - y0); }
+};
+
+// The largest rectangle of texels with alpha 255 in `rgba` (rows top first, 4 bytes a texel).
+TexelRect LargestOpaqueRect(const std::vector<unsigned char>& rgba, uint32_t width, uint32_t height);
+
 // A PNG file read and decoded to 8-bit RGBA, not yet a texture. Decoding touches no OpenGL state,
 // so it may run on any thread.
 struct DecodedPng {
     std::vector<unsigned char> pixels; // rows top first, 4 bytes a pixel
     uint32_t width = 0;
     uint32_t height = 0;
-    std::string fault; // the one line to print when the file cannot be used; empty when it can
+    std::string fault;    // the one line to print when the file cannot be used; empty when it can
+    TexelRect opaqueCore; // the largest rectangle of texels with alpha 255
 
     // Reads and decodes `path`, refusing sides above `maxSide` before any pixel is allocated.
     static DecodedPng FromFile(const std::string& path, unsigned maxSide);
@@ -24,6 +34,9 @@ public:
     uint32_t height = 0;    // pixels
     uint32_t textureId = 0; // 0 when the file could not be used: drawn with no texture bound
     bool opaque = false;    // every pixel has alpha 255
+    // The largest rectangle of pixels with alpha 255: a see-through picture still hides what lies
+    // under it there.
+    TexelRect opaqueCore;
 
     // Decodes and uploads `path`. A file that cannot be used (missing, empty, truncated, not a PNG,
     // larger than the GPU allows) prints one line on standard output naming the file and the reason,

@@ -126,6 +126,7 @@ GraphicsSystem::PlanFrame(const std::vector<std::shared_ptr<GameObject>>& object
         if (!planDraws) { // every sprite counts as in view and in front
             box.minX = box.maxX = box.minY = box.maxY = box.nearDepth = box.farDepth = 0.0f;
             box.opaque = false;
+            box.coreMinX = box.coreMaxX = 0.0f;
         }
         frameBoxes.push_back(box);
     }

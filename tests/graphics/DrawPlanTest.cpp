@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "graphics/DrawPlan.h"
+#include "graphics/GLTexture.h"
 
 namespace {
 enum Other { None, Particles, Text };
@@ -64,6 +65,32 @@ TEST(DrawPlan, SkipsOnlyWhatNoPixelShows) {
     }
 }
 
+// A see-through sprite hides what lies under its opaque core, and only there; the core is the
+// largest rectangle of texels with alpha 255.
+TEST(DrawPlan, AnOpaqueCoreHidesWhatIsUnderIt) {
+    std::vector<DrawDecision> plan;
+    std::vector<DrawArea> areas;
+    DrawBox window = Box(-2, 2, 0.1f, false);
+    window.coreMinX = -2, window.coreMaxX = 0, window.coreMinY = -1, window.coreMaxY = 1;
+    PlanDraws({Box(-1, 1, 0.5f, true), window}, plan, areas);
+    EXPECT_EQ(plan[0], DrawDecision::Draw);
+    EXPECT_FLOAT_EQ(areas[0].minX, 0.0f);
+    window.coreMaxX = 2;
+    PlanDraws({Box(-1, 1, 0.5f, true), window}, plan, areas);
+    EXPECT_EQ(plan[0], DrawDecision::Hidden);
+
+    // 5 x 4 texels, alpha 255 except where marked 0; the opaque block is columns 1-3, rows 1-3.
+    const int alpha[4][5] = {
+        {255, 0, 255, 255, 0}, {0, 255, 255, 255, 255}, {255, 255, 255, 255, 0}, {0, 255, 255, 255, 0}};
+    std::vector<unsigned char> rgba;
+    for (const auto& row : alpha)
+        for (int a : row) rgba.insert(rgba.end(), {10, 20, 30, static_cast<unsigned char>(a)});
+    const TexelRect core = LargestOpaqueRect(rgba, 5, 4);
+    EXPECT_EQ(std::vector<uint32_t>({core.x0, core.y0, core.x1, core.y1}),
+              std::vector<uint32_t>({1, 1, 4, 4}));
+    EXPECT_EQ(LargestOpaqueRect(rgba, 5, 5).Area(), 0u); // fewer pixels than the size says
+}
+
 // The depth test can be left off only when everything drawn lies strictly nearer than whatever it
 // meets that was drawn before it: then drawing in order already gives the tested picture.
 TEST(DrawPlan, DepthTestMattersOnlyWhereOrderAndDepthDisagree) {
@@ -74,9 +101,9 @@ TEST(DrawPlan, DepthTestMattersOnlyWhereOrderAndDepthDisagree) {
         bool matters;
     } cases[] = {
         {{Box(-1, 1, 0.5f, true), Box(-0.5f, 0.5f, 0.1f, false)}, {D::Draw, D::Draw}, false},
-        {{Box(-1, 0, 0.5f, true), Box(0.5f, 1, 0.5f, true)}, {D::Draw, D::Draw}, false}, // apart
-        {{Box(-1, 0, 0.5f, true), Box(0, 1, 0.5f, true)}, {D::Draw, D::Draw}, false},    // abutting
-        {{Box(-1, 0.002f, 0.5f, true), Box(0, 1, 0.5f, true)}, {D::Draw, D::Draw}, true}, // a column shared
+        {{Box(-1, 0, 0.5f, true), Box(0.5f, 1, 0.5f, true)}, {D::Draw, D::Draw}, false},    // apart
+        {{Box(-1, 0, 0.5f, true), Box(0, 1, 0.5f, true)}, {D::Draw, D::Draw}, false},       // abutting
+        {{Box(-1, 0.002f, 0.5f, true), Box(0, 1, 0.5f, true)}, {D::Draw, D::Draw}, true},   // a column shared
         {{Box(-1, 1, 0.5f, true), Box(-0.5f, 0.5f, 0.5f, true)}, {D::Draw, D::Draw}, true}, // a tie
         {{Box(-1, 1, 0.1f, true), Box(-0.5f, 0.5f, 0.5f, true)}, {D::Draw, D::Draw}, true}, // behind
         {{Box(-1, 1, 0.1f, true), Box(-0.5f, 0.5f, 0.5f, true)}, {D::Draw, D::Hidden}, false},
