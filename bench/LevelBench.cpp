@@ -59,63 +59,79 @@ double Percentile(std::vector<double> samples, double p) {
 }
 
 // One opaque quad over the whole 1080p view sampling a 2048 x 1024 texture, then the swap: what
-// the software rasteriser needs for a screen of pixels and nothing else.
-double FloorMs(int frames) {
-    const char* vertex = "#version 330\nlayout(location = 0) in vec2 p;\nout vec2 uv;\n"
-                         "void main() { uv = p * 0.5 + 0.5; gl_Position = vec4(p, 0.0, 1.0); }\n";
-    const char* fragment = "#version 330\nin vec2 uv;\nuniform sampler2D t;\nout vec4 c;\n"
-                           "void main() { c = texture(t, uv); }\n";
-    auto compile = [](GLenum kind, const char* text) {
-        GLuint shader = glCreateShader(kind);
-        glShaderSource(shader, 1, &text, nullptr);
-        glCompileShader(shader);
-        return shader;
-    };
-    GLuint program = glCreateProgram(), vs = compile(GL_VERTEX_SHADER, vertex),
-           fs = compile(GL_FRAGMENT_SHADER, fragment);
-    glAttachShader(program, vs);
-    glAttachShader(program, fs);
-    glLinkProgram(program);
-    std::vector<unsigned char> pixels(2048u * 1024u * 4u);
-    for (size_t i = 0; i < pixels.size(); ++i)
-        pixels[i] = (i % 4 == 3) ? 255 : static_cast<unsigned char>(i * 7);
-    GLuint texture = 0, buffer = 0;
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 2048, 1024, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    const float quad[12] = {-1, -1, 1, -1, 1, 1, -1, -1, 1, 1, -1, 1};
-    glGenBuffers(1, &buffer);
-    glBindBuffer(GL_ARRAY_BUFFER, buffer);
-    glBufferData(GL_ARRAY_BUFFER, sizeof(quad), quad, GL_STATIC_DRAW);
-    glViewport(0, 0, windowSystem->width, windowSystem->height);
-    glDisable(GL_BLEND);
-    glDisable(GL_DEPTH_TEST);
-    glUseProgram(program);
-    glEnableVertexAttribArray(0);
-    glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 0, nullptr);
-    std::vector<double> samples;
-    for (int i = 0; i < frames; ++i) {
+// the software rasteriser needs for a screen of pixels and nothing else. A walk draws one of these
+// after each of its frames, so the floor and the frames share whatever else the machine is doing.
+class Floor {
+public:
+    Floor() {
+        const char* vertex = "#version 330\nlayout(location = 0) in vec2 p;\nout vec2 uv;\n"
+                             "void main() { uv = p * 0.5 + 0.5; gl_Position = vec4(p, 0.0, 1.0); }\n";
+        const char* fragment = "#version 330\nin vec2 uv;\nuniform sampler2D t;\nout vec4 c;\n"
+                               "void main() { c = texture(t, uv); }\n";
+        vs = Compile(GL_VERTEX_SHADER, vertex);
+        fs = Compile(GL_FRAGMENT_SHADER, fragment);
+        program = glCreateProgram();
+        glAttachShader(program, vs);
+        glAttachShader(program, fs);
+        glLinkProgram(program);
+        std::vector<unsigned char> pixels(2048u * 1024u * 4u);
+        for (size_t i = 0; i < pixels.size(); ++i)
+            pixels[i] = (i % 4 == 3) ? 255 : static_cast<unsigned char>(i * 7);
+        glGenTextures(1, &texture);
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 2048, 1024, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glBindTexture(GL_TEXTURE_2D, 0);
+        const float quad[12] = {-1, -1, 1, -1, 1, 1, -1, -1, 1, 1, -1, 1};
+        glGenBuffers(1, &buffer);
+        glBindBuffer(GL_ARRAY_BUFFER, buffer);
+        glBufferData(GL_ARRAY_BUFFER, sizeof(quad), quad, GL_STATIC_DRAW);
+        glBindBuffer(GL_ARRAY_BUFFER, 0);
+    }
+    ~Floor() {
+        glDeleteBuffers(1, &buffer);
+        glDeleteTextures(1, &texture);
+        glDeleteShader(vs);
+        glDeleteShader(fs);
+        glDeleteProgram(program);
+    }
+    Floor(const Floor&) = delete;
+    Floor& operator=(const Floor&) = delete;
+
+    // One frame of it, in milliseconds; the game's drawing state is left as the game sets it.
+    double Frame() {
+        glViewport(0, 0, windowSystem->width, windowSystem->height);
+        glDisable(GL_BLEND);
+        glDisable(GL_DEPTH_TEST);
+        glUseProgram(program);
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glBindBuffer(GL_ARRAY_BUFFER, buffer);
+        glEnableVertexAttribArray(0);
+        glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 0, nullptr);
         const Clock::time_point start = Clock::now();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glDrawArrays(GL_TRIANGLES, 0, 6);
         Platform::SwapWindow(windowSystem->hwnd);
-        samples.push_back(Milliseconds(Clock::now() - start));
+        const double ms = Milliseconds(Clock::now() - start);
+        glDisableVertexAttribArray(0);
+        glBindBuffer(GL_ARRAY_BUFFER, 0);
+        glBindTexture(GL_TEXTURE_2D, 0);
+        glUseProgram(0);
+        glEnable(GL_DEPTH_TEST);
+        glEnable(GL_BLEND);
+        return ms;
     }
-    glDisableVertexAttribArray(0);
-    glBindBuffer(GL_ARRAY_BUFFER, 0);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glUseProgram(0);
-    glDeleteBuffers(1, &buffer);
-    glDeleteTextures(1, &texture);
-    glDeleteShader(vs);
-    glDeleteShader(fs);
-    glDeleteProgram(program);
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_BLEND);
-    return Summarise(samples).median;
-}
+
+private:
+    static GLuint Compile(GLenum kind, const char* text) {
+        GLuint shader = glCreateShader(kind);
+        glShaderSource(shader, 1, &text, nullptr);
+        glCompileShader(shader);
+        return shader;
+    }
+    GLuint vs = 0, fs = 0, program = 0, texture = 0, buffer = 0;
+};
 
 // The keys of a walk at a frame: Escape skips an opening, then right all the way, a run from frame
 // 60 and a jump every two seconds. Level 1's bedroom keeps the player in until the story lets them
@@ -156,15 +172,15 @@ bool FadeShowing() {
 }
 
 struct Figures {
-    std::vector<double> frameMs, engineMs, fadeMs;
+    std::vector<double> frameMs, engineMs, fadeMs, floorMs; // floorMs: one floor frame after each walk frame
     double loadMs = 0;
     int untestedFrames = 0; // drawn without the depth test
-    DrawCounts counts; // summed over the drawn walk
+    DrawCounts counts;      // summed over the drawn walk
     std::vector<double> systemMs;
 };
 
 // level 0 is the menu.
-Figures Walk(GameHarness& game, int level) {
+Figures Walk(GameHarness& game, Floor& floor, int level) {
     Figures f;
     const int32_t scene = level > 0 ? SceneLevel : SceneMenu;
     graphicsSystem->drawFrames = true;
@@ -186,6 +202,7 @@ Figures Walk(GameHarness& game, int level) {
         start = Clock::now();
         game.RunFrame();
         f.frameMs.push_back(Milliseconds(Clock::now() - start));
+        f.floorMs.push_back(floor.Frame());
         f.counts.drawn += graphicsSystem->drawCounts.drawn;
         f.counts.culled += graphicsSystem->drawCounts.culled;
         f.counts.hidden += graphicsSystem->drawCounts.hidden;
@@ -234,8 +251,9 @@ Figures Walk(GameHarness& game, int level) {
     return f;
 }
 
-void Report(const char* name, const Figures& f, double floorMs) {
+void Report(const char* name, const Figures& f) {
     const double frames = std::max<double>(1.0, double(f.frameMs.size()));
+    const double floorMs = Percentile(f.floorMs, 0.5);
     std::printf(
         "%s: median frame %.1f ms, p95 %.1f ms, engine cpu %.2f ms, load %.0f ms, peak memory %.0f MB\n",
         name, Percentile(f.frameMs, 0.5), Percentile(f.frameMs, 0.95), Percentile(f.engineMs, 0.5), f.loadMs,
@@ -291,23 +309,19 @@ int main(int argc, char** argv) {
     textureSystem->FinishPreload();
     audioSystem->FinishLoading();
     const double preloadMs = Milliseconds(Clock::now() - processStart);
-    const double floorMs = FloorMs(60);
     std::printf("\nHollowtide at 1920 x 1080, %d frames a walk, sprite planning %s\n", walkFrames,
                 plan ? "on" : "off");
     std::printf("cold start to the first splash frame %.0f ms; peak memory %.0f MB\n", coldStartMs,
                 coldStartPeakMb);
     std::printf("every picture and sound loaded %.0f ms after start\n", preloadMs);
-    std::printf("floor (one opaque 2048 x 1024 textured quad over the screen, then the swap): %.1f ms\n",
-                floorMs);
+    Floor floor;
+    std::printf("floor (one opaque 2048 x 1024 textured quad over the screen, then the swap) measured "
+                "after each frame of a walk\n");
 
     // BENCH_ONLY=N walks level N alone (0: the menu).
     const char* only = std::getenv("BENCH_ONLY");
     const int onlyLevel = only ? std::atoi(only) : -1;
-    // The floor is measured again beside each walk: on a busy machine it drifts.
-    if (onlyLevel <= 0) {
-        const Figures menu = Walk(game, 0);
-        Report("menu", menu, FloorMs(120));
-    }
+    if (onlyLevel <= 0) Report("menu", Walk(game, floor, 0));
     for (int level = 1; level <= 3; ++level) {
         if (onlyLevel >= 0 && level != onlyLevel) continue;
         const std::string file = "../Resources/Level/Level" + std::to_string(level) + ".txt";
@@ -316,8 +330,7 @@ int main(int argc, char** argv) {
             std::printf("%s: skipped, Resources/Level/Level%d.txt does not exist\n", name.c_str(), level);
             continue;
         }
-        const Figures walk = Walk(game, level);
-        Report(name.c_str(), walk, FloorMs(120));
+        Report(name.c_str(), Walk(game, floor, level));
         if (level == 1) {
             GameObjectRef player = FindObjectByName("Player");
             std::printf("  (the walk ended at x %.0f, y %.0f)\n",
