@@ -203,6 +203,10 @@ Figures Walk(GameHarness& game, Floor& floor, int level) {
         game.RunFrame();
         f.frameMs.push_back(Milliseconds(Clock::now() - start));
         f.floorMs.push_back(floor.Frame());
+        if (std::getenv("BENCH_TRACE"))
+            std::printf("  frame %d: %.1f ms, floor %.1f ms, %d sprites drawn, %.2f screens\n", frame,
+                        f.frameMs.back(), f.floorMs.back(), graphicsSystem->drawCounts.drawn,
+                        graphicsSystem->drawCounts.screens);
         f.counts.drawn += graphicsSystem->drawCounts.drawn;
         f.counts.culled += graphicsSystem->drawCounts.culled;
         f.counts.hidden += graphicsSystem->drawCounts.hidden;
@@ -318,7 +322,7 @@ int main(int argc, char** argv) {
     std::printf("floor (one opaque 2048 x 1024 textured quad over the screen, then the swap) measured "
                 "after each frame of a walk\n");
 
-    // BENCH_ONLY=N walks level N alone (0: the menu).
+    // BENCH_ONLY=N walks level N alone (0: the menu); BENCH_TRACE=1 prints every frame of a walk.
     const char* only = std::getenv("BENCH_ONLY");
     const int onlyLevel = only ? std::atoi(only) : -1;
     if (onlyLevel <= 0) Report("menu", Walk(game, floor, 0));

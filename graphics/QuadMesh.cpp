@@ -29,6 +29,12 @@ void QuadMesh::Release() {
 }
 
 void QuadMesh::Draw() const {
+    Bind();
+    DrawBound();
+    Unbind();
+}
+
+void QuadMesh::Bind() const {
     glEnableVertexAttribArray(0);
     glBindBuffer(GL_ARRAY_BUFFER, positionBuffer);
     glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 0, nullptr);
@@ -36,7 +42,13 @@ void QuadMesh::Draw() const {
     glBindBuffer(GL_ARRAY_BUFFER, uvBuffer);
     glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, 0, nullptr);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer);
+}
+
+void QuadMesh::DrawBound() const {
     glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indexCount), GL_UNSIGNED_SHORT, nullptr);
+}
+
+void QuadMesh::Unbind() const {
     glDisableVertexAttribArray(1);
     glDisableVertexAttribArray(0);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);

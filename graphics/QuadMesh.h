@@ -16,4 +16,8 @@ struct QuadMesh {
     void Release();
     // Draws the two triangles with whatever program is bound.
     void Draw() const;
+    // The same in steps, for many draws in a row (particles): bind once, draw each, unbind.
+    void Bind() const;
+    void DrawBound() const;
+    void Unbind() const;
 };
