@@ -214,9 +214,7 @@ void Bound(DrawBox& box, const float* xs, const float* ys, const float* zs, int 
 // strength, on a quad whose corners 1 (u 0, v 0) and 3 (u 1, v 1) are projected to `xs`, `ys`.
 void CoreOf(const Sprite& sprite, const float* xs, const float* ys, DrawBox& box) {
     const GLTexture* texture = sprite.texture.get();
-    if (!texture || texture->textureId == 0 || sprite.transparency < 1.0f || sprite.numColumns != 1 ||
-        sprite.numRows != 1 || sprite.uOffset != 0.0f || sprite.vOffset != 0.0f || sprite.flipX ||
-        sprite.flipY)
+    if (!texture || texture->textureId == 0 || sprite.transparency < 1.0f || !sprite.ShowsWholeTexture())
         return;
     const TexelRect& core = texture->opaqueCore;
     if (core.x1 < core.x0 + 3 || core.y1 < core.y0 + 3) return;

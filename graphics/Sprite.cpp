@@ -42,6 +42,10 @@ void Sprite::Initialize() {
     Framework::graphicsSystem->GetSpriteProgram();
 }
 
+bool Sprite::ShowsWholeTexture() const {
+    return numColumns <= 1 && numRows <= 1 && uOffset == 0.0f && vOffset == 0.0f && !flipX && !flipY;
+}
+
 bool Sprite::IsOpaque() const {
     return texture && texture->textureId != 0 && texture->opaque && transparency >= 1.0f;
 }
@@ -201,10 +205,8 @@ bool Sprite::Deserialize(Serializer& serializer) {
 void Sprite::Draw(mat4 projection, mat4 view, bool depthTested) {
     if (!owner) return;
     ClampSheetSize();
-    const bool wholeTexture =
-        numColumns == 1 && numRows == 1 && uOffset == 0.0f && vOffset == 0.0f && !flipX && !flipY;
     const Framework::SpriteProgram* program =
-        Framework::graphicsSystem->GetSpriteProgram(depthTested, wholeTexture);
+        Framework::graphicsSystem->GetSpriteProgram(depthTested, ShowsWholeTexture());
     std::shared_ptr<Transform> transform = owner->GetComponent<Transform>();
     QuadMesh* quad = Framework::graphicsSystem->GetQuadMesh();
     if (!program || !transform || !quad) return;

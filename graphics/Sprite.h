@@ -31,6 +31,8 @@ public:
     void Draw(mat4 projection, mat4 view, bool depthTested = true);
     // Every texel it shows has alpha 1 (an opaque texture, transparency 1 or more).
     bool IsOpaque() const;
+    // It shows its texture whole and unmirrored: one cell, no offset, no flip.
+    bool ShowsWholeTexture() const;
     vec3 GetColorTint() const { return colorTint; }
 
     std::shared_ptr<GLTexture> texture;
