@@ -188,6 +188,9 @@ bool DepthTestMatters(const std::vector<DrawBox>& boxes, const std::vector<DrawD
 
 namespace {
 
+// The corners of the unit quad every sprite and particle scales, in the quad mesh's order.
+const vec4 unitQuad[4] = {{0.5f, 0.5f, 0, 1}, {-0.5f, 0.5f, 0, 1}, {-0.5f, -0.5f, 0, 1}, {0.5f, -0.5f, 0, 1}};
+
 // Projects points; false when the view is unusual (orthographic keeps w at 1) or a value is not finite.
 bool Project(const mat4& mvp, const vec4* points, int count, float* xs, float* ys, float* zs) {
     for (int i = 0; i < count; ++i) {
@@ -236,6 +239,14 @@ void WholeView(DrawBox& box) {
 
 } // namespace
 
+bool QuadOutsideView(const mat4& mvp) {
+    DrawBox box;
+    float xs[4], ys[4], zs[4];
+    if (!Project(mvp, unitQuad, 4, xs, ys, zs)) return false;
+    Bound(box, xs, ys, zs, 4);
+    return OutsideView(box);
+}
+
 DrawBox BoxOf(const GameObject& object, const mat4& projectionView) {
     DrawBox box;
     std::shared_ptr<Transform> transform = object.GetComponent<Transform>();
@@ -244,10 +255,9 @@ DrawBox BoxOf(const GameObject& object, const mat4& projectionView) {
     if (sprite && transform && sprite->transparency > 0.0f) {
         box.hasSprite = true;
         box.opaque = sprite->IsOpaque();
-        const vec4 corners[4] = {
-            {0.5f, 0.5f, 0, 1}, {-0.5f, 0.5f, 0, 1}, {-0.5f, -0.5f, 0, 1}, {0.5f, -0.5f, 0, 1}};
+
         float xs[4], ys[4], zs[4];
-        if (Project(projectionView * transform->GetModelMatrix(), corners, 4, xs, ys, zs)) {
+        if (Project(projectionView * transform->GetModelMatrix(), unitQuad, 4, xs, ys, zs)) {
             Bound(box, xs, ys, zs, 4);
             // Corners 0-1 and 2-3 share a y, 1-2 and 3-0 share an x (or, turned a quarter, the other way).
             const bool straight = xs[1] == xs[2] && xs[3] == xs[0] && ys[0] == ys[1] && ys[2] == ys[3];

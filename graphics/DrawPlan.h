@@ -64,6 +64,10 @@ void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& pla
 bool DepthTestMatters(const std::vector<DrawBox>& boxes, const std::vector<DrawDecision>& plan, int viewWidth,
                       int viewHeight);
 
+// Whether the unit quad under `mvp` lies wholly outside the view (false for a view that is not the
+// game's orthographic one): such a quad fills nothing, and its draw call can be saved.
+bool QuadOutsideView(const mat4& mvp);
+
 // The box of an object's sprite and live particles under projection x view; text, whose extent is
 // not known, widens it to the whole view at the text's depth.
 DrawBox BoxOf(const GameObject& object, const mat4& projectionView);

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "engine/Random.h"
+#include "graphics/DrawPlan.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/TextureSystem.h"
 #include "objects/GameObject.h"
@@ -219,31 +220,6 @@ bool ParticleEmitter::LiveBounds(vec3& low, vec3& high) const {
     return any;
 }
 
-namespace {
-
-// Whether the unit quad under `mvp` lies wholly outside the view (an emitter can keep hundreds of
-// drops far off screen, and every draw call costs the software rasteriser time even when it fills
-// nothing). A little slack keeps a quad whose edge only grazes the view.
-bool OutsideView(const mat4& mvp) {
-    constexpr float slack = 1e-3f;
-    const vec4 corners[4] = {
-        {0.5f, 0.5f, 0, 1}, {-0.5f, 0.5f, 0, 1}, {-0.5f, -0.5f, 0, 1}, {0.5f, -0.5f, 0, 1}};
-    bool left = true, right = true, below = true, above = true, before = true, beyond = true;
-    for (const vec4& corner : corners) {
-        const vec4 p = mvp * corner;
-        if (!(p.w == 1.0f)) return false; // not the game's orthographic view: draw it
-        left = left && p.x < -1.0f - slack;
-        right = right && p.x > 1.0f + slack;
-        below = below && p.y < -1.0f - slack;
-        above = above && p.y > 1.0f + slack;
-        before = before && p.z < -1.0f - slack;
-        beyond = beyond && p.z > 1.0f + slack;
-    }
-    return left || right || below || above || before || beyond;
-}
-
-} // namespace
-
 void ParticleEmitter::Draw(mat4 projection, mat4 view) {
     if (!shader.IsUsable()) return;
     QuadMesh* quad = Framework::graphicsSystem->GetQuadMesh();
@@ -270,7 +246,7 @@ void ParticleEmitter::Draw(mat4 projection, mat4 view) {
                            rotateZ(particle.rotation * pi / 180.0f) *
                            scale(particle.scale.x, particle.scale.y, 1.0f);
         const mat4 mvp = projectionView * model;
-        if (OutsideView(mvp)) continue;
+        if (QuadOutsideView(mvp)) continue; // off screen: it would fill nothing
         glUniformMatrix4fv(mvpLocation, 1, GL_FALSE, mvp.data());
         glUniform1f(alphaLocation, particle.alpha);
         glUniform3f(colorLocation, particle.color.x, particle.color.y, particle.color.z);
