@@ -215,20 +215,35 @@ void Bound(DrawBox& box, const float* xs, const float* ys, const float* zs, int 
 // The screen box of the texture's opaque core, one texel in from its edges so that no pixel whose
 // centre falls in it can sample a texel outside. Only for a whole, unmirrored texture drawn at full
 // strength, on a quad whose corners 1 (u 0, v 0) and 3 (u 1, v 1) are projected to `xs`, `ys`.
-void CoreOf(const Sprite& sprite, const float* xs, const float* ys, DrawBox& box) {
-    const GLTexture* texture = sprite.texture.get();
-    if (!texture || texture->textureId == 0 || sprite.transparency < 1.0f || !sprite.ShowsWholeTexture())
-        return;
-    const TexelRect& core = texture->opaqueCore;
-    if (core.x1 < core.x0 + 3 || core.y1 < core.y0 + 3) return;
-    const float u0 = float(core.x0 + 1) / float(texture->width),
-                u1 = float(core.x1 - 1) / float(texture->width);
-    const float v0 = float(core.y0 + 1) / float(texture->height),
-                v1 = float(core.y1 - 1) / float(texture->height);
+// Whether projected quad corners 0-1 and 2-3 share a y, and 1-2 and 3-0 an x: the quad is upright.
+bool Straight(const float* xs, const float* ys) {
+    return xs[1] == xs[2] && xs[3] == xs[0] && ys[0] == ys[1] && ys[2] == ys[3];
+}
+
+// The screen box of `texels`, one texel in from its edges; false when that leaves nothing.
+bool TexelsInView(const GLTexture& texture, const TexelRect& texels, const float* xs, const float* ys,
+                  DrawClip& clip) {
+    if (texels.x1 < texels.x0 + 3 || texels.y1 < texels.y0 + 3) return false;
+    const float u0 = float(texels.x0 + 1) / float(texture.width), u1 = float(texels.x1 - 1) / float(texture.width);
+    const float v0 = float(texels.y0 + 1) / float(texture.height), v1 = float(texels.y1 - 1) / float(texture.height);
     const float xa = xs[1] + u0 * (xs[3] - xs[1]), xb = xs[1] + u1 * (xs[3] - xs[1]);
     const float ya = ys[1] + v0 * (ys[3] - ys[1]), yb = ys[1] + v1 * (ys[3] - ys[1]);
-    box.coreMinX = std::min(xa, xb), box.coreMaxX = std::max(xa, xb);
-    box.coreMinY = std::min(ya, yb), box.coreMaxY = std::max(ya, yb);
+    clip = {std::min(xa, xb), std::min(ya, yb), std::max(xa, xb), std::max(ya, yb)};
+    return true;
+}
+
+bool ShowsTexelsStraight(const Sprite& sprite) {
+    const GLTexture* texture = sprite.texture.get();
+    return texture && texture->textureId != 0 && sprite.ShowsWholeTexture();
+}
+
+void CoreOf(const Sprite& sprite, const float* xs, const float* ys, DrawBox& box) {
+    DrawClip core;
+    if (!ShowsTexelsStraight(sprite) || sprite.transparency < 1.0f ||
+        !TexelsInView(*sprite.texture, sprite.texture->opaqueCore, xs, ys, core))
+        return;
+    box.coreMinX = core.minX, box.coreMaxX = core.maxX;
+    box.coreMinY = core.minY, box.coreMaxY = core.maxY;
 }
 
 void WholeView(DrawBox& box) {
@@ -247,6 +262,66 @@ bool QuadOutsideView(const mat4& mvp) {
     return OutsideView(box);
 }
 
+void PlainClipsOf(const Sprite& sprite, const mat4& mvp, std::vector<PlainClip>& out) {
+    out.clear();
+    float xs[4], ys[4], zs[4];
+    if (!ShowsTexelsStraight(sprite) || sprite.texture->plainRegions.empty() ||
+        !Project(mvp, unitQuad, 4, xs, ys, zs) ||
+        !Straight(xs, ys))
+        return;
+    for (const PlainRegion& region : sprite.texture->plainRegions) {
+        PlainClip clip;
+        clip.opaque = region.opaque;
+        if ((!region.opaque || sprite.transparency >= 1.0f) &&
+            TexelsInView(*sprite.texture, region.rect, xs, ys, clip))
+            out.push_back(clip);
+    }
+}
+
+void SplitArea(const PixelRect& area, const std::vector<std::pair<PixelRect, bool>>& plain,
+               std::vector<PixelRect>& unblended, std::vector<PixelRect>& blended) {
+    unblended.clear();
+    blended.clear();
+    if (area.Empty()) return;
+    std::vector<PixelRect> cut; // the plain rects inside the area
+    std::vector<int> edges = {area.y0, area.y1};
+    for (const auto& [rect, opaque] : plain) {
+        const PixelRect inside{std::max(rect.x0, area.x0), std::max(rect.y0, area.y0), std::min(rect.x1, area.x1),
+                               std::min(rect.y1, area.y1)};
+        if (inside.Empty()) continue;
+        cut.push_back(inside);
+        if (opaque) unblended.push_back(inside);
+        edges.push_back(inside.y0);
+        edges.push_back(inside.y1);
+    }
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+    // Band by band, the gaps between the plain rects crossing it are blended; a gap that continues
+    // the one just above it in the same columns grows that rect instead of starting another.
+    std::vector<std::pair<int, int>> crossing;
+    for (size_t e = 0; e + 1 < edges.size(); ++e) {
+        const int y0 = edges[e], y1 = edges[e + 1];
+        crossing.clear();
+        for (const PixelRect& rect : cut)
+            if (rect.y0 <= y0 && rect.y1 >= y1) crossing.emplace_back(rect.x0, rect.x1);
+        std::sort(crossing.begin(), crossing.end());
+        crossing.emplace_back(area.x1, area.x1);
+        int x = area.x0;
+        for (const auto& [from, to] : crossing) {
+            if (from > x) {
+                auto above = std::find_if(blended.begin(), blended.end(), [&](const PixelRect& r) {
+                    return r.x0 == x && r.x1 == from && r.y1 == y0;
+                });
+                if (above != blended.end())
+                    above->y1 = y1;
+                else
+                    blended.push_back({x, y0, from, y1});
+            }
+            x = std::max(x, to);
+        }
+    }
+}
+
 DrawBox BoxOf(const GameObject& object, const mat4& projectionView) {
     DrawBox box;
     std::shared_ptr<Transform> transform = object.GetComponent<Transform>();
@@ -259,8 +334,8 @@ DrawBox BoxOf(const GameObject& object, const mat4& projectionView) {
         float xs[4], ys[4], zs[4];
         if (Project(projectionView * transform->GetModelMatrix(), unitQuad, 4, xs, ys, zs)) {
             Bound(box, xs, ys, zs, 4);
-            // Corners 0-1 and 2-3 share a y, 1-2 and 3-0 share an x (or, turned a quarter, the other way).
-            const bool straight = xs[1] == xs[2] && xs[3] == xs[0] && ys[0] == ys[1] && ys[2] == ys[3];
+            // Upright, or turned a quarter (corners 1-2 and 3-0 share a y, 0-1 and 2-3 an x).
+            const bool straight = Straight(xs, ys);
             const bool quarter = ys[1] == ys[2] && ys[3] == ys[0] && xs[0] == xs[1] && xs[2] == xs[3];
             box.axisAligned = straight || quarter;
             if (straight && !box.opaque) CoreOf(*sprite, xs, ys, box);

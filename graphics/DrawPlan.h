@@ -7,6 +7,7 @@
 #include "objects/Math.h"
 
 class GameObject;
+class Sprite;
 
 // Where one object's drawing lands, in normalised device coordinates, as the plan needs it.
 struct DrawBox {
@@ -67,6 +68,28 @@ bool DepthTestMatters(const std::vector<DrawBox>& boxes, const std::vector<DrawD
 // Whether the unit quad under `mvp` lies wholly outside the view (false for a view that is not the
 // game's orthographic one): such a quad fills nothing, and its draw call can be saved.
 bool QuadOutsideView(const mat4& mvp);
+
+// A plain region of a sprite's texture (GLTexture::plainRegions) as a box of the view, one texel in
+// from its edges, so that a pixel whose centre falls in it samples only texels of the region.
+struct PlainClip : DrawClip {
+    bool opaque = false; // every texel alpha 255 (else every texel alpha 0)
+};
+
+// The plain regions of a sprite drawn whole and unmirrored along the screen's axes under `mvp`;
+// `out` is left empty for any other sprite. Opaque regions count only at full strength.
+void PlainClipsOf(const Sprite& sprite, const mat4& mvp, std::vector<PlainClip>& out);
+
+// Pixels [x0, x1) x [y0, y1) of the window.
+struct PixelRect {
+    int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    bool Empty() const { return x1 <= x0 || y1 <= y0; }
+};
+
+// Splits `area` for a sprite with `plain` rects (disjoint; `second` true for opaque ones): the opaque
+// rects, cut to the area, go to `unblended`; the rest of the area, less the clear rects, goes to
+// `blended` as disjoint rects. Both vectors are refilled.
+void SplitArea(const PixelRect& area, const std::vector<std::pair<PixelRect, bool>>& plain,
+               std::vector<PixelRect>& unblended, std::vector<PixelRect>& blended);
 
 // The box of an object's sprite and live particles under projection x view; text, whose extent is
 // not known, widens it to the whole view at the text's depth.

@@ -3,6 +3,7 @@
 #include <GL/glew.h>
 #include <lodepng.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -42,6 +43,52 @@ TexelRect LargestOpaqueRect(const std::vector<unsigned char>& rgba, uint32_t wid
     return best;
 }
 
+std::vector<PlainRegion> PlainRegions(const std::vector<unsigned char>& rgba, uint32_t width, uint32_t height,
+                                      uint32_t cell, size_t maxRegions) {
+    std::vector<PlainRegion> regions;
+    if (cell == 0 || rgba.size() < size_t(width) * height * 4) return regions;
+    // Each cell is clear (1), opaque (2) or mixed (0); the edge cells may be smaller.
+    enum : uint8_t { Mixed = 0, Clear = 1, Opaque = 2, Taken = 3 };
+    const uint32_t columns = (width + cell - 1) / cell, rows = (height + cell - 1) / cell;
+    std::vector<uint8_t> kind(size_t(columns) * rows, Clear | Opaque);
+    for (uint32_t y = 0; y < height; ++y) {
+        const unsigned char* row = rgba.data() + size_t(y) * width * 4;
+        uint8_t* kinds = kind.data() + size_t(y / cell) * columns;
+        for (uint32_t x = 0; x < width; ++x) {
+            const unsigned char alpha = row[size_t(x) * 4 + 3];
+            kinds[x / cell] &= alpha == 0 ? Clear : alpha == 255 ? Opaque : Mixed;
+        }
+    }
+    bool anyMixedOrClear = false;
+    for (uint8_t k : kind) anyMixedOrClear |= k != Opaque;
+    if (!anyMixedOrClear) return regions;
+    // Greedy: from the first free cell of a kind, as far right as the kind goes, then down while the
+    // whole run below is of the kind too.
+    for (uint32_t r = 0; r < rows; ++r)
+        for (uint32_t c = 0; c < columns; ++c) {
+            const uint8_t k = kind[size_t(r) * columns + c];
+            if (k != Clear && k != Opaque) continue;
+            uint32_t c1 = c + 1;
+            while (c1 < columns && kind[size_t(r) * columns + c1] == k) ++c1;
+            uint32_t r1 = r + 1;
+            auto rowMatches = [&](uint32_t at) {
+                for (uint32_t i = c; i < c1; ++i)
+                    if (kind[size_t(at) * columns + i] != k) return false;
+                return true;
+            };
+            while (r1 < rows && rowMatches(r1)) ++r1;
+            for (uint32_t i = r; i < r1; ++i)
+                for (uint32_t j = c; j < c1; ++j) kind[size_t(i) * columns + j] = Taken;
+            if (uint64_t(c1 - c) * (r1 - r) < 4) continue;
+            regions.push_back({{c * cell, r * cell, std::min(c1 * cell, width), std::min(r1 * cell, height)},
+                               k == Opaque});
+        }
+    std::stable_sort(regions.begin(), regions.end(),
+                     [](const PlainRegion& a, const PlainRegion& b) { return a.rect.Area() > b.rect.Area(); });
+    if (regions.size() > maxRegions) regions.resize(maxRegions);
+    return regions;
+}
+
 DecodedPng DecodedPng::FromFile(const std::string& path, unsigned maxSide) {
     DecodedPng result;
     std::vector<unsigned char> file;
@@ -68,6 +115,7 @@ DecodedPng DecodedPng::FromFile(const std::string& path, unsigned maxSide) {
     result.width = width;
     result.height = height;
     result.opaqueCore = LargestOpaqueRect(result.pixels, width, height);
+    result.plainRegions = PlainRegions(result.pixels, width, height);
     return result;
 }
 
@@ -95,6 +143,7 @@ void GLTexture::Upload(DecodedPng&& decoded) {
     height = decoded.height;
     opaqueCore = decoded.opaqueCore;
     opaque = opaqueCore.Area() == uint64_t(width) * height;
+    plainRegions = std::move(decoded.plainRegions);
 
     GLuint id = 0;
     glGenTextures(1, &id);

@@ -13,6 +13,19 @@ struct TexelRect {
 // The largest rectangle of texels with alpha 255 in `rgba` (rows top first, 4 bytes a texel).
 TexelRect LargestOpaqueRect(const std::vector<unsigned char>& rgba, uint32_t width, uint32_t height);
 
+// A rectangle of a picture whose texels all have alpha 255 (`opaque`) or all alpha 0: drawn without
+// blending, or not at all.
+struct PlainRegion {
+    TexelRect rect;
+    bool opaque = false;
+};
+
+// The plain regions of `rgba`, found on a grid of `cell` x `cell` texels and merged into rectangles:
+// disjoint, at most `maxRegions`, largest first, none smaller than four cells. A picture opaque
+// throughout has none (it is drawn without blending anyway).
+std::vector<PlainRegion> PlainRegions(const std::vector<unsigned char>& rgba, uint32_t width, uint32_t height,
+                                      uint32_t cell = 32, size_t maxRegions = 12);
+
 // A PNG file read and decoded to 8-bit RGBA, not yet a texture. Decoding touches no OpenGL state,
 // so it may run on any thread.
 struct DecodedPng {
@@ -21,6 +34,7 @@ struct DecodedPng {
     uint32_t height = 0;
     std::string fault;    // the one line to print when the file cannot be used; empty when it can
     TexelRect opaqueCore; // the largest rectangle of texels with alpha 255
+    std::vector<PlainRegion> plainRegions;
 
     // Reads and decodes `path`, refusing sides above `maxSide` before any pixel is allocated.
     static DecodedPng FromFile(const std::string& path, unsigned maxSide);
@@ -37,6 +51,8 @@ public:
     // The largest rectangle of pixels with alpha 255: a see-through picture still hides what lies
     // under it there.
     TexelRect opaqueCore;
+    // Where a see-through picture needs no blending (see PlainRegions).
+    std::vector<PlainRegion> plainRegions;
 
     // Decodes and uploads `path`. A file that cannot be used (missing, empty, truncated, not a PNG,
     // larger than the GPU allows) prints one line on standard output naming the file and the reason,

@@ -91,14 +91,15 @@ QuadMesh* GraphicsSystem::GetQuadMesh() {
     return quadMesh.get();
 }
 
-const SpriteProgram* GraphicsSystem::GetSpriteProgram(bool depthTested, bool wholeTexture) {
-    const int variant = (depthTested ? 0 : 1) + (wholeTexture ? 2 : 0);
+const SpriteProgram* GraphicsSystem::GetSpriteProgram(bool depthTested, bool wholeTexture, bool untinted) {
+    const int variant = (depthTested ? 0 : 1) + (wholeTexture ? 2 : 0) + (untinted ? 4 : 0);
     if (spriteProgramTried[variant] || !renderContext) return spritePrograms[variant].get();
     spriteProgramTried[variant] = true;
     auto built = std::make_unique<SpriteProgram>();
     if (!built->shader.Init(VertexShaderPath("lel"), FragmentShaderPath("lel"),
                             std::string(depthTested ? "" : "#define DEPTH_UNTESTED 1\n") +
-                                (wholeTexture ? "#define WHOLE_TEXTURE 1\n" : "")))
+                                (wholeTexture ? "#define WHOLE_TEXTURE 1\n" : "") +
+                                (untinted ? "#define UNTINTED 1\n" : "")))
         return nullptr;
     const GLuint program = built->shader.program;
     auto at = [program](const char* name) { return glGetUniformLocation(program, name); };
@@ -116,6 +117,11 @@ const SpriteProgram* GraphicsSystem::GetSpriteProgram(bool depthTested, bool who
     return spritePrograms[variant].get();
 }
 
+void GraphicsSystem::PrepareSpritePrograms() {
+    for (int variant = 0; variant < spriteProgramCount; ++variant)
+        GetSpriteProgram((variant & 1) == 0, (variant & 2) != 0, (variant & 4) != 0);
+}
+
 const std::vector<DrawDecision>&
 GraphicsSystem::PlanFrame(const std::vector<std::shared_ptr<GameObject>>& objects, const mat4& projection,
                           const mat4& view) {
@@ -123,8 +129,10 @@ GraphicsSystem::PlanFrame(const std::vector<std::shared_ptr<GameObject>>& object
     frameBoxes.clear();
     for (const auto& object : objects) {
         DrawBox box = object ? BoxOf(*object, projectionView) : DrawBox{};
-        if (!planDraws) { // every sprite counts as in view and in front
-            box.minX = box.maxX = box.minY = box.maxY = box.nearDepth = box.farDepth = 0.0f;
+        if (!planDraws) { // every sprite counts as over the whole view, and none hides another
+            box.minX = box.minY = -1.0f;
+            box.maxX = box.maxY = 1.0f;
+            box.nearDepth = box.farDepth = 0.0f;
             box.opaque = false;
             box.coreMinX = box.coreMaxX = 0.0f;
         }
@@ -146,23 +154,40 @@ void GraphicsSystem::DrawPlanned(size_t index, Sprite& sprite, mat4 projection, 
     auto pixelX = [&](float x) { return fitted.left + (x + 1.0f) * 0.5f * float(fitted.width); };
     auto pixelY = [&](float y) { return fitted.top + (y + 1.0f) * 0.5f * float(fitted.height); };
     // Whole pixels, one more on each side, so a pixel the sprite may show is never cut off.
-    auto drawWithin = [&](const DrawClip& clip) {
-        const int left = std::max(fitted.left, int(std::floor(pixelX(clip.minX))) - 1);
-        const int bottom = std::max(fitted.top, int(std::floor(pixelY(clip.minY))) - 1);
-        const int right = std::min(fitted.left + fitted.width, int(std::ceil(pixelX(clip.maxX))) + 1);
-        const int top = std::min(fitted.top + fitted.height, int(std::ceil(pixelY(clip.maxY))) + 1);
-        const bool whole = left <= fitted.left && bottom <= fitted.top &&
-                           right >= fitted.left + fitted.width && top >= fitted.top + fitted.height;
+    auto outward = [&](const DrawClip& clip) {
+        return PixelRect{std::max(fitted.left, int(std::floor(pixelX(clip.minX))) - 1),
+                         std::max(fitted.top, int(std::floor(pixelY(clip.minY))) - 1),
+                         std::min(fitted.left + fitted.width, int(std::ceil(pixelX(clip.maxX))) + 1),
+                         std::min(fitted.top + fitted.height, int(std::ceil(pixelY(clip.maxY))) + 1)};
+    };
+    auto drawWithin = [&](const PixelRect& rect, bool unblended) {
+        const bool whole = rect.x0 <= fitted.left && rect.y0 <= fitted.top &&
+                           rect.x1 >= fitted.left + fitted.width && rect.y1 >= fitted.top + fitted.height;
         if (!whole && renderContext) {
             glEnable(GL_SCISSOR_TEST);
-            glScissor(left, bottom, std::max(0, right - left), std::max(0, top - bottom));
+            glScissor(rect.x0, rect.y0, std::max(0, rect.x1 - rect.x0), std::max(0, rect.y1 - rect.y0));
         }
-        sprite.Draw(projection, view, frameDepthTested);
+        sprite.Draw(projection, view, frameDepthTested, unblended);
         if (!whole && renderContext) glDisable(GL_SCISSOR_TEST);
     };
     const DrawArea& area = frameAreas[index];
-    if (area.pieceCount == 0) drawWithin(area);
-    for (int piece = 0; piece < area.pieceCount; ++piece) drawWithin(area.pieces[piece]);
+    for (int piece = 0; piece < area.pieceCount; ++piece) drawWithin(outward(area.pieces[piece]), false);
+    if (area.pieceCount == 0) {
+        // A see-through picture with plain regions: those all opaque are filled without blending,
+        // those all clear not at all, and only the rest is blended.
+        std::shared_ptr<Transform> transform = sprite.owner ? sprite.owner->GetComponent<Transform>() : nullptr;
+        framePlainClips.clear();
+        if (planDraws && transform && !sprite.IsOpaque())
+            PlainClipsOf(sprite, projection * (view * transform->GetModelMatrix()), framePlainClips);
+        framePlainRects.clear();
+        for (const PlainClip& clip : framePlainClips)
+            framePlainRects.push_back({PixelRect{int(std::ceil(pixelX(clip.minX))), int(std::ceil(pixelY(clip.minY))),
+                                                 int(std::floor(pixelX(clip.maxX))), int(std::floor(pixelY(clip.maxY)))},
+                                       clip.opaque});
+        SplitArea(outward(area), framePlainRects, frameUnblended, frameBlended);
+        for (const PixelRect& rect : frameUnblended) drawWithin(rect, true);
+        for (const PixelRect& rect : frameBlended) drawWithin(rect, false);
+    }
     if (!frameDepthTested && renderContext) glEnable(GL_DEPTH_TEST);
 }
 

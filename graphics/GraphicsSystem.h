@@ -46,7 +46,8 @@ public:
     // frames, and measurements of the engine's own time).
     bool drawFrames = true;
     // True: the scenes skip the sprites a frame's plan finds culled or hidden, and fill only the
-    // part of a partly covered one that can show (see PlanDraws).
+    // part of a partly covered one that can show (see PlanDraws), and fill the plain regions of a
+    // see-through picture without blending, or not at all.
     bool planDraws = true;
     DrawCounts drawCounts; // of the last planned frame
     // Whether the last planned frame needs the depth test: without it (DepthTestMatters) its sprites
@@ -83,14 +84,20 @@ public:
     // The sprite program; `depthTested` false gives its variant for frames drawn without the depth
     // test, which never discards, and `wholeTexture` the variant for a sprite showing its whole
     // texture unmirrored, which skips the sheet-cell mapping.
-    const SpriteProgram* GetSpriteProgram(bool depthTested = true, bool wholeTexture = false);
+    const SpriteProgram* GetSpriteProgram(bool depthTested = true, bool wholeTexture = false,
+                                          bool untinted = false);
+    // Builds every variant of the sprites' program now, so no frame pays for compiling one.
+    void PrepareSpritePrograms();
 
 private:
-    static constexpr int spriteProgramCount = 4; // index: untested + 2 * whole texture
+    static constexpr int spriteProgramCount = 8; // index: untested + 2 * whole texture + 4 * untinted
     std::unique_ptr<SpriteProgram> spritePrograms[spriteProgramCount];
     std::vector<DrawBox> frameBoxes;
     std::vector<DrawDecision> framePlan;
     std::vector<DrawArea> frameAreas;
+    std::vector<PlainClip> framePlainClips; // scratch of DrawPlanned
+    std::vector<std::pair<PixelRect, bool>> framePlainRects;
+    std::vector<PixelRect> frameUnblended, frameBlended;
     bool spriteProgramTried[spriteProgramCount] = {};
 
     bool CreateContext();

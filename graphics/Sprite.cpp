@@ -38,12 +38,16 @@ Sprite::~Sprite() = default;
 
 void Sprite::Initialize() {
     componentType = ComponentType::Sprite;
-    // Builds the shared program on the first sprite, so a scene's load pays for it, not its first frame.
-    Framework::graphicsSystem->GetSpriteProgram();
+    // Builds the shared programs on the first sprite, so a scene's load pays for them, not its first frame.
+    Framework::graphicsSystem->PrepareSpritePrograms();
 }
 
 bool Sprite::ShowsWholeTexture() const {
     return numColumns <= 1 && numRows <= 1 && uOffset == 0.0f && vOffset == 0.0f && !flipX && !flipY;
+}
+
+bool Sprite::IsUntinted() const {
+    return colorTint.x == 1.0f && colorTint.y == 1.0f && colorTint.z == 1.0f && transparency == 1.0f;
 }
 
 bool Sprite::IsOpaque() const {
@@ -202,11 +206,11 @@ bool Sprite::Deserialize(Serializer& serializer) {
     return ok;
 }
 
-void Sprite::Draw(mat4 projection, mat4 view, bool depthTested) {
+void Sprite::Draw(mat4 projection, mat4 view, bool depthTested, bool unblended) {
     if (!owner) return;
     ClampSheetSize();
     const Framework::SpriteProgram* program =
-        Framework::graphicsSystem->GetSpriteProgram(depthTested, ShowsWholeTexture());
+        Framework::graphicsSystem->GetSpriteProgram(depthTested, ShowsWholeTexture(), IsUntinted());
     std::shared_ptr<Transform> transform = owner->GetComponent<Transform>();
     QuadMesh* quad = Framework::graphicsSystem->GetQuadMesh();
     if (!program || !transform || !quad) return;
@@ -228,7 +232,7 @@ void Sprite::Draw(mat4 projection, mat4 view, bool depthTested) {
         glBindTexture(GL_TEXTURE_2D, texture->textureId);
     }
     // At alpha 1 blending gives the sprite's own colour: skipping it saves reading the frame back.
-    const bool opaque = IsOpaque();
+    const bool opaque = unblended || IsOpaque();
     if (opaque) glDisable(GL_BLEND);
     quad->Draw();
     if (opaque) glEnable(GL_BLEND);

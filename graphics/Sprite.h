@@ -28,11 +28,14 @@ public:
     // MVP = projection x view x the owner's model matrix. Draws nothing when the owner has no
     // Transform or the sprites' program did not build. An opaque sprite is drawn without blending.
     // `depthTested` false: the frame is drawn without the depth test (GraphicsSystem::frameDepthTested).
-    void Draw(mat4 projection, mat4 view, bool depthTested = true);
+    // `unblended`: drawn without blending even if see-through, where it shows only opaque texels.
+    void Draw(mat4 projection, mat4 view, bool depthTested = true, bool unblended = false);
     // Every texel it shows has alpha 1 (an opaque texture, transparency 1 or more).
     bool IsOpaque() const;
     // It shows its texture whole and unmirrored: one cell, no offset, no flip.
     bool ShowsWholeTexture() const;
+    // White tint at transparency exactly 1: its pixels are its texels unchanged.
+    bool IsUntinted() const;
     vec3 GetColorTint() const { return colorTint; }
 
     std::shared_ptr<GLTexture> texture;

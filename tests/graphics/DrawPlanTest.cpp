@@ -113,3 +113,73 @@ TEST(DrawPlan, DepthTestMattersOnlyWhereOrderAndDepthDisagree) {
     };
     for (const Case& c : cases) EXPECT_EQ(DepthTestMatters(c.boxes, c.plan, 1920, 1080), c.matters);
 }
+
+// A see-through picture is cut into what needs no blending: the regions are disjoint, each holds
+// only texels of its kind, and no region is left out for want of room among the first ones.
+TEST(DrawPlan, PlainRegionsHoldOnlyTheirKindOfTexel) {
+    // 12 x 8 texels in cells of 2: the left half opaque, a clear block top right, the rest faint,
+    // and one faint texel inside the opaque half.
+    const uint32_t w = 12, h = 8;
+    std::vector<unsigned char> rgba(w * h * 4, 0);
+    auto alphaAt = [&](uint32_t x, uint32_t y) -> unsigned char& { return rgba[(y * w + x) * 4 + 3]; };
+    for (uint32_t y = 0; y < h; ++y)
+        for (uint32_t x = 0; x < w; ++x) alphaAt(x, y) = x < 6 ? 255 : (y < 4 ? 0 : 100);
+    alphaAt(1, 5) = 254;
+    const std::vector<PlainRegion> regions = PlainRegions(rgba, w, h, 2, 12);
+    uint64_t opaqueArea = 0, clearArea = 0;
+    for (size_t i = 0; i < regions.size(); ++i) {
+        const TexelRect& r = regions[i].rect;
+        for (uint32_t y = r.y0; y < r.y1; ++y)
+            for (uint32_t x = r.x0; x < r.x1; ++x)
+                ASSERT_EQ(alphaAt(x, y), regions[i].opaque ? 255 : 0) << "region " << i << " at " << x << "," << y;
+        for (size_t j = 0; j < i; ++j) {
+            const TexelRect& o = regions[j].rect;
+            EXPECT_TRUE(r.x1 <= o.x0 || o.x1 <= r.x0 || r.y1 <= o.y0 || o.y1 <= r.y0) << i << " meets " << j;
+        }
+        (regions[i].opaque ? opaqueArea : clearArea) += r.Area();
+    }
+    EXPECT_EQ(clearArea, 6u * 4u);                 // the clear block, whole
+    // The opaque half less the faint texel's cell, and at most one lone cell the merge leaves beside it.
+    EXPECT_GE(opaqueArea, 6u * 8u - 2u * 2u - 2u * 2u);
+    EXPECT_TRUE(PlainRegions(rgba, w, h, 2, 1).size() == 1u && PlainRegions(rgba, w, h, 2, 1)[0].rect.Area() >= 16u);
+    EXPECT_TRUE(PlainRegions(std::vector<unsigned char>(w * h * 4, 255), w, h, 2).empty()); // opaque throughout
+    EXPECT_TRUE(PlainRegions(rgba, w, h + 1, 2).empty());                                   // short of pixels
+}
+
+// Every pixel of the area is filled exactly once, blended or not, except over the clear rects.
+TEST(DrawPlan, SplitAreaFillsEachPixelOnceAndSkipsOnlyClearOnes) {
+    unsigned seed = 7;
+    auto next = [&seed](int n) { seed = seed * 1103515245u + 12345u; return int((seed >> 16) % unsigned(n)); };
+    for (int round = 0; round < 200; ++round) {
+        const PixelRect area{next(5), next(5), 20 + next(10), 15 + next(10)};
+        // Disjoint plain rects from a grid of 6 x 6 cells, some reaching past the area.
+        std::vector<std::pair<PixelRect, bool>> plain;
+        for (int cy = -1; cy < 5; ++cy)
+            for (int cx = -1; cx < 5; ++cx)
+                if (next(3) == 0) plain.push_back({PixelRect{cx * 6 + 1, cy * 6, cx * 6 + 6, cy * 6 + 5}, next(2) == 0});
+        std::vector<PixelRect> unblended, blended;
+        SplitArea(area, plain, unblended, blended);
+        std::vector<int> filled(40 * 40, 0), expected(40 * 40, 0);
+        for (int y = area.y0; y < area.y1; ++y)
+            for (int x = area.x0; x < area.x1; ++x) {
+                bool clear = false;
+                for (const auto& [r, opaque] : plain)
+                    clear |= !opaque && x >= r.x0 && x < r.x1 && y >= r.y0 && y < r.y1;
+                expected[y * 40 + x] = clear ? 0 : 1;
+            }
+        for (const auto* rects : {&unblended, &blended})
+            for (const PixelRect& r : *rects)
+                for (int y = r.y0; y < r.y1; ++y)
+                    for (int x = r.x0; x < r.x1; ++x) ++filled[y * 40 + x];
+        ASSERT_EQ(filled, expected) << "round " << round;
+        for (const PixelRect& r : unblended) { // opaque rects only
+            bool inside = false;
+            for (const auto& [p, opaque] : plain)
+                inside |= opaque && r.x0 >= p.x0 && r.x1 <= p.x1 && r.y0 >= p.y0 && r.y1 <= p.y1;
+            EXPECT_TRUE(inside) << "round " << round;
+        }
+    }
+    std::vector<PixelRect> unblended, blended;
+    SplitArea({0, 0, 10, 10}, {}, unblended, blended);
+    EXPECT_EQ(blended.size(), 1u) << "nothing plain: the area in one piece";
+}

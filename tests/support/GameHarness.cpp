@@ -146,6 +146,16 @@ Image GameHarness::Screenshot() {
 testing::AssertionResult GameHarness::MatchesGolden(const std::string& name) {
     const Image actual = Screenshot();
     if (actual.Empty()) return testing::AssertionFailure() << "no frame to compare: the game did not boot";
+    // Planning what to fill (culled, hidden, clipped, blended or not) must change no pixel.
+    graphicsSystem->planDraws = false;
+    const Image everySprite = Screenshot();
+    graphicsSystem->planDraws = true;
+    if (everySprite.rgba != actual.rgba) {
+        size_t different = 0;
+        for (size_t i = 0; i < actual.rgba.size(); ++i) different += actual.rgba[i] != everySprite.rgba[i];
+        return testing::AssertionFailure() << name << ": " << different
+                                           << " bytes differ when every sprite is drawn whole";
+    }
     const std::string golden = (TestsFolder() / "golden" / (name + ".png")).string();
     if (const char* update = std::getenv("HOLLOWTIDE_UPDATE_GOLDENS"); update && std::string(update) == "1")
         return SavePng(golden, actual) ? testing::AssertionSuccess()
