@@ -141,6 +141,15 @@ GraphicsSystem::PlanFrame(const std::vector<std::shared_ptr<GameObject>>& object
     PlanDraws(frameBoxes, framePlan, frameAreas, &drawCounts);
     const Platform::Rect fitted = FitView(windowSystem->width, windowSystem->height);
     frameDepthTested = !planDraws || DepthTestMatters(frameBoxes, framePlan, fitted.width, fitted.height);
+    // A frame drawn in order without the test needs no depth buffer at all: neither cleared nor
+    // tested, for its sprites, particles and text alike (RenderFrame turns the test back on).
+    if (renderContext) {
+        if (!frameDepthTested)
+            glDisable(GL_DEPTH_TEST);
+        else if (!frameDepthCleared)
+            glClear(GL_DEPTH_BUFFER_BIT);
+        frameDepthCleared = true;
+    }
     return framePlan;
 }
 
@@ -150,7 +159,6 @@ void GraphicsSystem::DrawPlanned(size_t index, Sprite& sprite, mat4 projection, 
         sprite.Draw(projection, view);
         return;
     }
-    if (!frameDepthTested && renderContext) glDisable(GL_DEPTH_TEST);
     auto pixelX = [&](float x) { return fitted.left + (x + 1.0f) * 0.5f * float(fitted.width); };
     auto pixelY = [&](float y) { return fitted.top + (y + 1.0f) * 0.5f * float(fitted.height); };
     // Whole pixels, one more on each side, so a pixel the sprite may show is never cut off.
@@ -188,7 +196,6 @@ void GraphicsSystem::DrawPlanned(size_t index, Sprite& sprite, mat4 projection, 
         for (const PixelRect& rect : frameUnblended) drawWithin(rect, true);
         for (const PixelRect& rect : frameBlended) drawWithin(rect, false);
     }
-    if (!frameDepthTested && renderContext) glEnable(GL_DEPTH_TEST);
 }
 
 mat4 GraphicsSystem::CameraMatrix(bool editorView) const {
@@ -198,14 +205,18 @@ mat4 GraphicsSystem::CameraMatrix(bool editorView) const {
     return transform ? transform->GetCameraMatrix() : identity();
 }
 
-void GraphicsSystem::RenderFrame(bool editorView, const std::function<void(mat4, mat4)>& drawScene) {
+void GraphicsSystem::RenderFrame(bool editorView, const std::function<void(mat4, mat4)>& drawScene,
+                                 bool scenePlans) {
     if (!drawFrames) return;
     timer.Start();
     if (renderContext) {
-        // The bars stay black: the whole drawable is cleared, then only the fitted view is drawn.
+        // The bars stay black: the whole drawable is cleared, then only the fitted view is drawn. A
+        // scene that plans its frame has depth cleared only if the frame needs the test (PlanFrame).
         glViewport(0, 0, windowSystem->width, windowSystem->height);
         glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glClear(scenePlans ? GL_COLOR_BUFFER_BIT : GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glEnable(GL_DEPTH_TEST);
+        frameDepthCleared = !scenePlans;
         const Platform::Rect fitted = FitView(windowSystem->width, windowSystem->height);
         glViewport(fitted.left, fitted.top, fitted.width, fitted.height);
         glEnable(GL_BLEND);
@@ -214,6 +225,7 @@ void GraphicsSystem::RenderFrame(bool editorView, const std::function<void(mat4,
     }
     view = baseView * CameraMatrix(editorView);
     if (drawScene) drawScene(projection, view);
+    if (renderContext) glEnable(GL_DEPTH_TEST);
     timer.Stop();
 }
 

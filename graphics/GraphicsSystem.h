@@ -53,6 +53,7 @@ public:
     // Whether the last planned frame needs the depth test: without it (DepthTestMatters) its sprites
     // go back to front untested, which the software rasteriser fills far faster.
     bool frameDepthTested = true;
+    bool frameDepthCleared = false; // this frame's depth buffer is cleared
 
     // Which sprites of `objects` (in draw order) this frame needs, one decision per object; every
     // sprite is drawn when planDraws is off. The result lives until the next call.
@@ -74,7 +75,9 @@ public:
     // then `drawScene` with the projection and view.
     // editorView: the editor is the scene, so its free camera gives the view unless it is inactive;
     // otherwise the view follows the "Camera" object.
-    void RenderFrame(bool editorView = false, const std::function<void(mat4, mat4)>& drawScene = nullptr);
+    // scenePlans: `drawScene` calls PlanFrame before it draws, which clears depth if the frame needs it.
+    void RenderFrame(bool editorView = false, const std::function<void(mat4, mat4)>& drawScene = nullptr,
+                     bool scenePlans = false);
     mat4 GetProjection() const { return projection; }
     mat4 GetView() const { return view; }
     // The shared quad, made on the first call; empty without a context.

@@ -20,7 +20,7 @@ struct LevelRules;
 // the sound of each room, the developer warp keys and the hand-over to the next level.
 class Level : public Scene {
 public:
-    Level() : Scene(SceneLevel) {}
+    Level() : Scene(SceneLevel) { plansFrames = true; }
 
     // Reads the level file of GameFlags.currentLevel; any number but 1 to 3 leaves the scene empty.
     void Load() override;

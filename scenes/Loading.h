@@ -10,7 +10,7 @@ class GameObject;
 // fades the picture and the wind out together and hands over to the level scene.
 class Loading : public Scene {
 public:
-    Loading() : Scene(SceneLoading) {}
+    Loading() : Scene(SceneLoading) { plansFrames = true; }
 
     void Load() override;
     void Initialize() override;

@@ -13,7 +13,7 @@ class GameObject;
 // MenuState (scenes/MenuState.h).
 class Menu : public Scene {
 public:
-    Menu() : Scene(SceneMenu) {}
+    Menu() : Scene(SceneMenu) { plansFrames = true; }
 
     void Load() override;
     void Initialize() override;

@@ -40,6 +40,9 @@ public:
 
     // Set at construction only: the first Update of the scene object runs no component updates.
     bool skipObjectUpdates = true;
+    // Its Draw asks the graphics system for the frame's plan before drawing anything, so the frame's
+    // depth buffer is cleared only when the plan needs the depth test.
+    bool plansFrames = false;
     int32_t id;
 
 protected:

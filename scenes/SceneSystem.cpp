@@ -83,7 +83,7 @@ void SceneSystem::RenderFrame() {
             shapeTool->DrawUniformBatches();
         }
         shapeTool->Clear();
-    });
+    }, scene && scene->plansFrames);
 }
 
 void SceneSystem::Update(float dt) {

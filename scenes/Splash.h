@@ -13,7 +13,7 @@ class GameObject;
 // logo has been shown.
 class Splash : public Scene {
 public:
-    Splash() : Scene(SceneSplash) {}
+    Splash() : Scene(SceneSplash) { plansFrames = true; }
 
     void Load() override;
     void Initialize() override;
