@@ -217,14 +217,26 @@ Figures Walk(GameHarness& game, Floor& floor, int level) {
     ReleaseKeys(game);
     if (std::getenv("BENCH_LIST")) {
         const mat4 pv = graphicsSystem->projection * graphicsSystem->view;
-        const auto& plan =
-            graphicsSystem->PlanFrame(GameObjectList, graphicsSystem->projection, graphicsSystem->view);
+        std::vector<DrawBox> boxes;
+        for (const auto& object : GameObjectList) boxes.push_back(object ? BoxOf(*object, pv) : DrawBox{});
+        std::vector<DrawDecision> plan;
+        std::vector<DrawArea> areas;
+        PlanDraws(boxes, plan, areas);
         for (size_t i = 0; i < GameObjectList.size(); ++i) {
             if (plan[i] != DrawDecision::Draw && plan[i] != DrawDecision::Hidden) continue;
-            DrawBox b = BoxOf(*GameObjectList[i], pv);
-            std::printf("   %d %-28s x %.3f..%.3f y %.3f..%.3f z %.5f..%.5f opaque %d aligned %d other %d\n",
+            const DrawBox& b = boxes[i];
+            float screens = 0; // what the plan fills, as the frame's count has it
+            for (int p = 0; plan[i] == DrawDecision::Draw && p < std::max(1, areas[i].pieceCount); ++p) {
+                const DrawClip& c = areas[i].pieceCount > 0 ? areas[i].pieces[p] : areas[i];
+                const float w = std::min(c.maxX, b.maxX) - std::max(c.minX, b.minX);
+                const float h = std::min(c.maxY, b.maxY) - std::max(c.minY, b.minY);
+                if (w > 0 && h > 0) screens += w * h / 4.0f;
+            }
+            std::printf("   %d %-28s x %.3f..%.3f y %.3f..%.3f z %.5f..%.5f opaque %d aligned %d other %d, "
+                        "fills %.2f screens in %d pieces\n",
                         int(plan[i]), GameObjectList[i]->name.c_str(), b.minX, b.maxX, b.minY, b.maxY,
-                        b.nearDepth, b.farDepth, b.opaque, b.axisAligned, b.hasOtherDraw);
+                        b.nearDepth, b.farDepth, b.opaque, b.axisAligned, b.hasOtherDraw, screens,
+                        std::max(1, areas[i].pieceCount));
         }
     }
 

@@ -39,13 +39,15 @@ void Subtract(const DrawClip& rest, const DrawClip& cover, std::vector<DrawClip>
     if (cover.maxY < rest.maxY) out.push_back({middle.minX, cover.maxY, middle.maxX, rest.maxY});
 }
 
-// Whether the box meets any of the pieces, edges touching included.
+// Whether the box meets the piece, edges touching included.
+bool Meets(const DrawClip& box, const DrawClip& piece) {
+    return box.maxX >= piece.minX - sliver && box.minX <= piece.maxX + sliver && box.maxY >= piece.minY - sliver &&
+           box.minY <= piece.maxY + sliver;
+}
+
 bool Touches(const DrawBox& box, const std::vector<DrawClip>& pieces) {
-    for (const DrawClip& piece : pieces)
-        if (box.maxX >= piece.minX - sliver && box.minX <= piece.maxX + sliver &&
-            box.maxY >= piece.minY - sliver && box.minY <= piece.maxY + sliver)
-            return true;
-    return false;
+    const DrawClip extent{box.minX, box.minY, box.maxX, box.maxY};
+    return std::any_of(pieces.begin(), pieces.end(), [&](const DrawClip& piece) { return Meets(extent, piece); });
 }
 
 DrawClip Bounds(const std::vector<DrawClip>& pieces) {
@@ -84,6 +86,7 @@ void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& pla
     if (counts) *counts = {};
 
     std::vector<DrawClip> rest, next, fewest;
+    std::vector<std::pair<DrawClip, float>> between; // boxes drawn over what is left, and their depth
     for (size_t a = 0; a < boxes.size(); ++a) {
         const DrawBox& back = boxes[a];
         // Its own particles come after it: leave such a sprite whole.
@@ -91,18 +94,23 @@ void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& pla
         auto clip = [](float v) { return std::clamp(v, -1.0f, 1.0f); };
         rest.assign(1, DrawClip{clip(back.minX), clip(back.minY), clip(back.maxX), clip(back.maxY)});
         fewest = rest;
-        // Walks forward over what is drawn after it; anything of unknown extent ends the walk, and
-        // the nearest depth drawn so far bounds which later sprites still win the depth test there.
-        float nearestBetween = back.nearDepth;
+        // Walks forward over what is drawn after it; anything of unknown extent ends the walk. A
+        // later sprite wins the depth test over its cover only if it is strictly nearer than the
+        // sprite and than everything drawn in between that meets the cover.
+        between.clear();
         for (size_t c = a + 1; c < boxes.size() && !rest.empty(); ++c) {
             const DrawBox& front = boxes[c];
             if (front.hasOtherDraw && !front.extentKnown) break;
             const bool drawn = plan[c] == DrawDecision::Draw || (front.hasOtherDraw && !OutsideView(front));
             if (!drawn) continue;
-            if (CanOcclude(front) && nearestBetween > front.farDepth + depthSlack) {
-                const DrawClip cover =
-                    front.opaque ? DrawClip{front.minX, front.minY, front.maxX, front.maxY}
-                                 : DrawClip{front.coreMinX, front.coreMinY, front.coreMaxX, front.coreMaxY};
+            const DrawClip cover = front.opaque
+                                       ? DrawClip{front.minX, front.minY, front.maxX, front.maxY}
+                                       : DrawClip{front.coreMinX, front.coreMinY, front.coreMaxX, front.coreMaxY};
+            float nearest = back.nearDepth;
+            for (const auto& [box, depth] : between)
+                if (Meets(box, cover)) nearest = std::min(nearest, depth);
+            const bool occludes = CanOcclude(front) && nearest > front.farDepth + depthSlack;
+            if (occludes) {
                 next.clear();
                 for (const DrawClip& piece : rest) Subtract(piece, cover, next);
                 rest.clear();
@@ -111,8 +119,10 @@ void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& pla
                         rest.push_back(piece);
                 if (rest.size() <= DrawArea::maxPieces) fewest = rest;
             }
-            // Depth written away from what is left does not stand in a later occluder's way there.
-            if (Touches(front, rest)) nearestBetween = std::min(nearestBetween, front.nearDepth);
+            // Depth written away from what is left does not stand in a later occluder's way there,
+            // nor does an opaque occluder's: wherever it drew, the sprite is hidden already.
+            if (!(occludes && front.opaque) && Touches(front, rest))
+                between.push_back({DrawClip{front.minX, front.minY, front.maxX, front.maxY}, front.nearDepth});
         }
         if (rest.empty()) {
             plan[a] = DrawDecision::Hidden;

@@ -40,6 +40,16 @@ TEST(DrawPlan, SkipsOnlyWhatNoPixelShows) {
          {D::Hidden, D::Draw, D::Draw}},
         {{Box(-1, 1, 0.5f, true), Box(-1, 0, 0.2f, true), Box(0, 1, 0.1f, true)},
          {D::Hidden, D::Draw, D::Draw}},
+        // Side by side at one depth: where one opaque sprite drew, the one behind is gone already.
+        {{Box(-1, 1, 0.5f, true), Box(-1, 0, 0.2f, true), Box(0, 1, 0.2f, true)},
+         {D::Hidden, D::Draw, D::Draw}},
+        // A see-through sprite at the occluder's depth under its cover: the occluder loses there.
+        {{Box(-1, 1, 0.5f, true), Box(-0.5f, 0.5f, 0.2f, false), Box(-1, 1, 0.2f, true)},
+         {D::Draw, D::Draw, D::Draw}},
+        // ... but one that stays clear of the cover does not stand in its way.
+        {{Box(-1, 1, 0.5f, true), Box(-1, -0.5f, 0.1f, false), Box(-0.4f, 1, 0.1f, true),
+          Box(-1, -0.4f, 0.05f, true)},
+         {D::Hidden, D::Hidden, D::Draw, D::Draw}},
     };
     std::vector<D> plan;
     std::vector<DrawArea> clips;
