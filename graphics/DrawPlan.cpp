@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "graphics/GLTexture.h"
 #include "graphics/ParticleEmitter.h"
@@ -270,6 +271,31 @@ bool QuadOutsideView(const mat4& mvp) {
     if (!Project(mvp, unitQuad, 4, xs, ys, zs)) return false;
     Bound(box, xs, ys, zs, 4);
     return OutsideView(box);
+}
+
+bool VisibleTexels(const GLTexture* texture, bool flipX, bool flipY, float alpha, const mat4& mvp, DrawClip& clip) {
+    float xs[4], ys[4], zs[4];
+    if (!texture || texture->textureId == 0 || texture->alphaBoxes.size() != 256 || !(alpha > 0.0f) ||
+        !Project(mvp, unitQuad, 4, xs, ys, zs) || !Straight(xs, ys))
+        return false;
+    // Texels fainter than `least` give fragments fainter than the faintest visible alpha.
+    const float least = std::floor(faintestVisibleAlpha * 255.0f / std::min(alpha, 1.0f));
+    const TexelRect& box = texture->alphaBoxes[size_t(std::clamp(least, 0.0f, 255.0f))];
+    if (least > 255.0f || box.x1 <= box.x0) {
+        clip = DrawClip{0, 0, 0, 0};
+        return true;
+    }
+    // Two texels wider on each side, so no rounding of a pixel centre can reach a texel beyond; a
+    // mirrored quad shows the box mirrored.
+    const float w = float(texture->width), h = float(texture->height);
+    float u0 = (float(box.x0) - 2.0f) / w, u1 = (float(box.x1) + 2.0f) / w;
+    float v0 = (float(box.y0) - 2.0f) / h, v1 = (float(box.y1) + 2.0f) / h;
+    if (flipX) u0 = 1.0f - std::exchange(u1, 1.0f - u0);
+    if (flipY) v0 = 1.0f - std::exchange(v1, 1.0f - v0);
+    const float xa = xs[1] + u0 * (xs[3] - xs[1]), xb = xs[1] + u1 * (xs[3] - xs[1]);
+    const float ya = ys[1] + v0 * (ys[3] - ys[1]), yb = ys[1] + v1 * (ys[3] - ys[1]);
+    clip = {std::min(xa, xb), std::min(ya, yb), std::max(xa, xb), std::max(ya, yb)};
+    return true;
 }
 
 void PlainClipsOf(const Sprite& sprite, const mat4& mvp, std::vector<PlainClip>& out) {

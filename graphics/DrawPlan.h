@@ -7,6 +7,7 @@
 #include "objects/Math.h"
 
 class GameObject;
+class GLTexture;
 class Sprite;
 
 // Where one object's drawing lands, in normalised device coordinates, as the plan needs it.
@@ -90,6 +91,16 @@ struct PixelRect {
 // `blended` as disjoint rects. Both vectors are refilled.
 void SplitArea(const PixelRect& area, const std::vector<std::pair<PixelRect, bool>>& plain,
                std::vector<PixelRect>& unblended, std::vector<PixelRect>& blended);
+
+// A fragment fainter than this blends to nothing in an 8-bit frame: its alpha rounds to 0 (with a
+// margin for the rasteriser's own rounding).
+constexpr float faintestVisibleAlpha = 0.45f / 255.0f;
+
+// Where the unit quad under `mvp`, textured with `texture` (mirrored as flipX and flipY say) and
+// drawn at `alpha`, can change a pixel: the box of its texels that are not too faint, in the view,
+// one texel and more beyond. False when that is not known (the quad is not upright, no texture);
+// an empty box when nothing shows.
+bool VisibleTexels(const GLTexture* texture, bool flipX, bool flipY, float alpha, const mat4& mvp, DrawClip& clip);
 
 // The box of an object's sprite and live particles under projection x view; text, whose extent is
 // not known, widens it to the whole view at the text's depth.

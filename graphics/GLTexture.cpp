@@ -89,6 +89,30 @@ std::vector<PlainRegion> PlainRegions(const std::vector<unsigned char>& rgba, ui
     return regions;
 }
 
+std::vector<TexelRect> AlphaBoxes(const std::vector<unsigned char>& rgba, uint32_t width, uint32_t height) {
+    std::vector<TexelRect> boxes;
+    if (width == 0 || height == 0 || rgba.size() < size_t(width) * height * 4) return boxes;
+    // The box of each alpha exactly, then from the most opaque down each box takes in the next.
+    boxes.assign(256, TexelRect{width, height, 0, 0});
+    for (uint32_t y = 0; y < height; ++y) {
+        const unsigned char* row = rgba.data() + size_t(y) * width * 4;
+        for (uint32_t x = 0; x < width; ++x) {
+            TexelRect& box = boxes[row[size_t(x) * 4 + 3]];
+            box.x0 = std::min(box.x0, x), box.y0 = std::min(box.y0, y);
+            box.x1 = std::max(box.x1, x + 1), box.y1 = std::max(box.y1, y + 1);
+        }
+    }
+    for (int a = 254; a >= 0; --a) {
+        const TexelRect& above = boxes[size_t(a) + 1];
+        TexelRect& box = boxes[size_t(a)];
+        box.x0 = std::min(box.x0, above.x0), box.y0 = std::min(box.y0, above.y0);
+        box.x1 = std::max(box.x1, above.x1), box.y1 = std::max(box.y1, above.y1);
+    }
+    for (TexelRect& box : boxes)
+        if (box.x1 <= box.x0) box = TexelRect{};
+    return boxes;
+}
+
 DecodedPng DecodedPng::FromFile(const std::string& path, unsigned maxSide) {
     DecodedPng result;
     std::vector<unsigned char> file;
@@ -116,6 +140,7 @@ DecodedPng DecodedPng::FromFile(const std::string& path, unsigned maxSide) {
     result.height = height;
     result.opaqueCore = LargestOpaqueRect(result.pixels, width, height);
     result.plainRegions = PlainRegions(result.pixels, width, height);
+    result.alphaBoxes = AlphaBoxes(result.pixels, width, height);
     return result;
 }
 
@@ -144,6 +169,7 @@ void GLTexture::Upload(DecodedPng&& decoded) {
     opaqueCore = decoded.opaqueCore;
     opaque = opaqueCore.Area() == uint64_t(width) * height;
     plainRegions = std::move(decoded.plainRegions);
+    alphaBoxes = std::move(decoded.alphaBoxes);
 
     GLuint id = 0;
     glGenTextures(1, &id);

@@ -26,6 +26,10 @@ struct PlainRegion {
 std::vector<PlainRegion> PlainRegions(const std::vector<unsigned char>& rgba, uint32_t width, uint32_t height,
                                       uint32_t cell = 32, size_t maxRegions = 12);
 
+// For each alpha a of 0-255, the box of the texels whose alpha is a or more (empty when none is):
+// all a picture can show once everything fainter than a blends to nothing.
+std::vector<TexelRect> AlphaBoxes(const std::vector<unsigned char>& rgba, uint32_t width, uint32_t height);
+
 // A PNG file read and decoded to 8-bit RGBA, not yet a texture. Decoding touches no OpenGL state,
 // so it may run on any thread.
 struct DecodedPng {
@@ -35,6 +39,7 @@ struct DecodedPng {
     std::string fault;    // the one line to print when the file cannot be used; empty when it can
     TexelRect opaqueCore; // the largest rectangle of texels with alpha 255
     std::vector<PlainRegion> plainRegions;
+    std::vector<TexelRect> alphaBoxes;
 
     // Reads and decodes `path`, refusing sides above `maxSide` before any pixel is allocated.
     static DecodedPng FromFile(const std::string& path, unsigned maxSide);
@@ -53,6 +58,8 @@ public:
     TexelRect opaqueCore;
     // Where a see-through picture needs no blending (see PlainRegions).
     std::vector<PlainRegion> plainRegions;
+    // Where the texels of each alpha and more lie (see AlphaBoxes): 256 boxes, or none.
+    std::vector<TexelRect> alphaBoxes;
 
     // Decodes and uploads `path`. A file that cannot be used (missing, empty, truncated, not a PNG,
     // larger than the GPU allows) prints one line on standard output naming the file and the reason,

@@ -161,22 +161,11 @@ void GraphicsSystem::DrawPlanned(size_t index, Sprite& sprite, mat4 projection, 
     }
     auto pixelX = [&](float x) { return fitted.left + (x + 1.0f) * 0.5f * float(fitted.width); };
     auto pixelY = [&](float y) { return fitted.top + (y + 1.0f) * 0.5f * float(fitted.height); };
-    // Whole pixels, one more on each side, so a pixel the sprite may show is never cut off.
-    auto outward = [&](const DrawClip& clip) {
-        return PixelRect{std::max(fitted.left, int(std::floor(pixelX(clip.minX))) - 1),
-                         std::max(fitted.top, int(std::floor(pixelY(clip.minY))) - 1),
-                         std::min(fitted.left + fitted.width, int(std::ceil(pixelX(clip.maxX))) + 1),
-                         std::min(fitted.top + fitted.height, int(std::ceil(pixelY(clip.maxY))) + 1)};
-    };
+    auto outward = [this](const DrawClip& clip) { return PixelsAround(clip); };
     auto drawWithin = [&](const PixelRect& rect, bool unblended) {
-        const bool whole = rect.x0 <= fitted.left && rect.y0 <= fitted.top &&
-                           rect.x1 >= fitted.left + fitted.width && rect.y1 >= fitted.top + fitted.height;
-        if (!whole && renderContext) {
-            glEnable(GL_SCISSOR_TEST);
-            glScissor(rect.x0, rect.y0, std::max(0, rect.x1 - rect.x0), std::max(0, rect.y1 - rect.y0));
-        }
+        const bool scissored = ScissorTo(rect);
         sprite.Draw(projection, view, frameDepthTested, unblended);
-        if (!whole && renderContext) glDisable(GL_SCISSOR_TEST);
+        if (scissored) glDisable(GL_SCISSOR_TEST);
     };
     const DrawArea& area = frameAreas[index];
     for (int piece = 0; piece < area.pieceCount; ++piece) drawWithin(outward(area.pieces[piece]), false);
@@ -196,6 +185,26 @@ void GraphicsSystem::DrawPlanned(size_t index, Sprite& sprite, mat4 projection, 
         for (const PixelRect& rect : frameUnblended) drawWithin(rect, true);
         for (const PixelRect& rect : frameBlended) drawWithin(rect, false);
     }
+}
+
+PixelRect GraphicsSystem::PixelsAround(const DrawClip& clip) const {
+    const Platform::Rect fitted = FitView(windowSystem->width, windowSystem->height);
+    auto pixelX = [&](float x) { return fitted.left + (x + 1.0f) * 0.5f * float(fitted.width); };
+    auto pixelY = [&](float y) { return fitted.top + (y + 1.0f) * 0.5f * float(fitted.height); };
+    return PixelRect{std::max(fitted.left, int(std::floor(pixelX(clip.minX))) - 1),
+                     std::max(fitted.top, int(std::floor(pixelY(clip.minY))) - 1),
+                     std::min(fitted.left + fitted.width, int(std::ceil(pixelX(clip.maxX))) + 1),
+                     std::min(fitted.top + fitted.height, int(std::ceil(pixelY(clip.maxY))) + 1)};
+}
+
+bool GraphicsSystem::ScissorTo(const PixelRect& rect) const {
+    const Platform::Rect fitted = FitView(windowSystem->width, windowSystem->height);
+    const bool whole = rect.x0 <= fitted.left && rect.y0 <= fitted.top && rect.x1 >= fitted.left + fitted.width &&
+                       rect.y1 >= fitted.top + fitted.height;
+    if (whole || !renderContext) return false;
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(rect.x0, rect.y0, std::max(0, rect.x1 - rect.x0), std::max(0, rect.y1 - rect.y0));
+    return true;
 }
 
 mat4 GraphicsSystem::CameraMatrix(bool editorView) const {

@@ -61,6 +61,11 @@ public:
                                                const mat4& projection, const mat4& view);
     // Draws object `index` of the last plan's sprite, kept to the part of the view it can show.
     void DrawPlanned(size_t index, Sprite& sprite, mat4 projection, mat4 view);
+    // The whole pixels of the drawn view around a box of it, one more on each side, so that a pixel
+    // whose centre the box holds is never cut off.
+    PixelRect PixelsAround(const DrawClip& clip) const;
+    // Keeps drawing to `rect` with the scissor test; false (and no test) when it holds the whole view.
+    bool ScissorTo(const PixelRect& rect) const;
 
     void Initialize() override;
     void Update(float) override {}

@@ -239,18 +239,29 @@ void ParticleEmitter::Draw(mat4 projection, mat4 view) {
         glActiveTexture(GL_TEXTURE0);
         glBindTexture(GL_TEXTURE_2D, texture->textureId);
     }
+    // Without the depth test a fragment too faint to change a pixel does nothing at all, so a faint
+    // particle is drawn only where its texels are strong enough to show, and a fainter one not at
+    // all. With the test every fragment above alpha 0 still writes depth.
+    const bool untested = !glIsEnabled(GL_DEPTH_TEST);
     quad->Bind();
     for (const Particle& particle : particles) {
-        if (!particle.active) continue;
+        if (!particle.active || !(particle.alpha > (untested ? faintestVisibleAlpha : 0.0f))) continue;
         const mat4 model = translate(particle.position.x, particle.position.y, particle.position.z) *
                            rotateZ(particle.rotation * pi / 180.0f) *
                            scale(particle.scale.x, particle.scale.y, 1.0f);
         const mat4 mvp = projectionView * model;
         if (QuadOutsideView(mvp)) continue; // off screen: it would fill nothing
+        DrawClip visible;
+        const bool clipped = untested && useTexture &&
+                             VisibleTexels(texture.get(), flipX, flipY, particle.alpha, mvp, visible);
+        if (clipped && !(visible.minX < visible.maxX && visible.minY < visible.maxY)) continue;
+        const bool scissored = clipped && Framework::graphicsSystem->ScissorTo(
+                                              Framework::graphicsSystem->PixelsAround(visible));
         glUniformMatrix4fv(mvpLocation, 1, GL_FALSE, mvp.data());
         glUniform1f(alphaLocation, particle.alpha);
         glUniform3f(colorLocation, particle.color.x, particle.color.y, particle.color.z);
         quad->DrawBound();
+        if (scissored) glDisable(GL_SCISSOR_TEST);
     }
     quad->Unbind();
     if (texture) glBindTexture(GL_TEXTURE_2D, 0);

@@ -193,3 +193,42 @@ TEST(DrawPlan, SplitAreaFillsEachPixelOnceAndSkipsOnlyClearOnes) {
     SplitArea({0, 0, 10, 10}, {}, unblended, blended);
     EXPECT_EQ(blended.size(), 1u) << "nothing plain: the area in one piece";
 }
+
+// A faint particle is drawn only where its texels are strong enough to change an 8-bit pixel: the
+// box of such texels, a little wider, placed as the quad shows it (mirrored too); nothing at all
+// when even the strongest texel is too faint.
+TEST(DrawPlan, AFaintParticleShowsOnlyItsStrongerTexels) {
+    // 8 x 4 texels: alpha 255 at column 6 row 1, alpha 40 at column 2 row 2, clear elsewhere.
+    std::vector<unsigned char> rgba(8 * 4 * 4, 0);
+    rgba[(1 * 8 + 6) * 4 + 3] = 255;
+    rgba[(2 * 8 + 2) * 4 + 3] = 40;
+    const std::vector<TexelRect> boxes = AlphaBoxes(rgba, 8, 4);
+    ASSERT_EQ(boxes.size(), 256u);
+    EXPECT_EQ(std::vector<uint32_t>({boxes[1].x0, boxes[1].y0, boxes[1].x1, boxes[1].y1}),
+              std::vector<uint32_t>({2, 1, 7, 3}));
+    EXPECT_EQ(std::vector<uint32_t>({boxes[41].x0, boxes[41].y0, boxes[41].x1, boxes[41].y1}),
+              std::vector<uint32_t>({6, 1, 7, 2}));
+    EXPECT_EQ(boxes[0].Area(), 32u);
+    EXPECT_TRUE(AlphaBoxes(rgba, 8, 5).empty()); // short of pixels
+
+    GLTexture texture{DecodedPng{}}; // no context here: filled in by hand
+    texture.textureId = 1, texture.width = 8, texture.height = 4, texture.alphaBoxes = boxes;
+    // The quad over the whole view, u along x, v 0 at the top.
+    const mat4 mvp = scale(2.0f, 2.0f, 1.0f);
+    auto visible = [&](float alpha, bool flipX) {
+        DrawClip clip;
+        EXPECT_TRUE(VisibleTexels(&texture, flipX, false, alpha, mvp, clip));
+        return clip;
+    };
+    const DrawClip strong = visible(1.0f, false), faint = visible(0.01f, false), mirrored = visible(0.01f, true);
+    EXPECT_LE(strong.minX, -1.0f + 2 * 2.0f / 8.0f); // column 2 is in
+    EXPECT_LE(faint.minX, 1.0f - 2 * 2.0f / 8.0f);   // at alpha 0.01 only the opaque column 6 shows
+    EXPECT_GE(faint.minX, -1.0f + 2 * 3.0f / 8.0f);  // ... and column 2 does not
+    EXPECT_NEAR(mirrored.minX, -faint.maxX, 1e-5f);
+    EXPECT_NEAR(mirrored.maxX, -faint.minX, 1e-5f);
+    const DrawClip none = visible(0.001f, false); // 255 x 0.001 is below half a step
+    EXPECT_FALSE(none.minX < none.maxX);
+    texture.textureId = 0; // nothing bound: every fragment takes the tint, nothing is known
+    DrawClip clip;
+    EXPECT_FALSE(VisibleTexels(&texture, false, false, 0.5f, mvp, clip));
+}
