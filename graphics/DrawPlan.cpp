@@ -88,10 +88,13 @@ void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& pla
 
     std::vector<DrawClip> rest, next, fewest;
     std::vector<std::pair<DrawClip, float>> between; // boxes drawn over what is left, and their depth
+    std::vector<DrawClip> used;                      // the covers taken away
     for (size_t a = 0; a < boxes.size(); ++a) {
         const DrawBox& back = boxes[a];
-        // Its own particles come after it: leave such a sprite whole.
-        if (plan[a] != DrawDecision::Draw || back.hasOtherDraw) continue;
+        // Particles alone (no sprite) get the covers that hide them; a sprite whose own particles
+        // come after it is left whole.
+        const bool particlesAlone = !back.hasSprite && back.hasOtherDraw && back.extentKnown && !OutsideView(back);
+        if (!particlesAlone && (plan[a] != DrawDecision::Draw || back.hasOtherDraw)) continue;
         auto clip = [](float v) { return std::clamp(v, -1.0f, 1.0f); };
         rest.assign(1, DrawClip{clip(back.minX), clip(back.minY), clip(back.maxX), clip(back.maxY)});
         fewest = rest;
@@ -99,6 +102,7 @@ void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& pla
         // later sprite wins the depth test over its cover only if it is strictly nearer than the
         // sprite and than everything drawn in between that meets the cover.
         between.clear();
+        used.clear();
         for (size_t c = a + 1; c < boxes.size() && !rest.empty(); ++c) {
             const DrawBox& front = boxes[c];
             if (front.hasOtherDraw && !front.extentKnown) break;
@@ -112,6 +116,7 @@ void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& pla
                 if (Meets(box, cover)) nearest = std::min(nearest, depth);
             const bool occludes = CanOcclude(front) && nearest > front.farDepth + depthSlack;
             if (occludes) {
+                used.push_back(cover);
                 next.clear();
                 for (const DrawClip& piece : rest) Subtract(piece, cover, next);
                 rest.clear();
@@ -124,6 +129,13 @@ void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& pla
             // nor does an opaque occluder's: wherever it drew, the sprite is hidden already.
             if (!(occludes && front.opaque) && Touches(front, rest))
                 between.push_back({DrawClip{front.minX, front.minY, front.maxX, front.maxY}, front.nearDepth});
+        }
+        if (particlesAlone) { // the largest covers
+            std::sort(used.begin(), used.end(),
+                      [](const DrawClip& x, const DrawClip& y) { return Area({x}) > Area({y}); });
+            areas[a].coverCount = int(std::min(used.size(), size_t(DrawArea::maxPieces)));
+            std::copy(used.begin(), used.begin() + areas[a].coverCount, areas[a].covers);
+            continue;
         }
         if (rest.empty()) {
             plan[a] = DrawDecision::Hidden;
@@ -271,6 +283,20 @@ bool QuadOutsideView(const mat4& mvp) {
     if (!Project(mvp, unitQuad, 4, xs, ys, zs)) return false;
     Bound(box, xs, ys, zs, 4);
     return OutsideView(box);
+}
+
+bool QuadCovered(const mat4& mvp, const DrawArea& area) {
+    DrawBox box;
+    float xs[4], ys[4], zs[4];
+    if (area.coverCount == 0 || !Project(mvp, unitQuad, 4, xs, ys, zs)) return false;
+    Bound(box, xs, ys, zs, 4);
+    for (int i = 0; i < area.coverCount; ++i) {
+        const DrawClip& cover = area.covers[i];
+        if (box.minX >= cover.minX + coverMargin && box.maxX <= cover.maxX - coverMargin &&
+            box.minY >= cover.minY + coverMargin && box.maxY <= cover.maxY - coverMargin)
+            return true;
+    }
+    return false;
 }
 
 bool VisibleTexels(const GLTexture* texture, bool flipX, bool flipY, float alpha, const mat4& mvp, DrawClip& clip) {

@@ -37,6 +37,10 @@ struct DrawArea : DrawClip {
     static constexpr int maxPieces = 4;
     int pieceCount = 0; // 0: fill the bounds
     DrawClip pieces[maxPieces];
+    // Particles without a sprite: the largest boxes where opaque sprites drawn later and nearer
+    // hide whatever the particles draw.
+    int coverCount = 0;
+    DrawClip covers[maxPieces];
 };
 
 struct DrawCounts {
@@ -65,6 +69,11 @@ void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& pla
 // and text keeps the test: its text may lie behind its own sprite.
 bool DepthTestMatters(const std::vector<DrawBox>& boxes, const std::vector<DrawDecision>& plan, int viewWidth,
                       int viewHeight);
+
+// Whether the unit quad under `mvp` lies inside one of the area's covers, by more than the width of
+// any pixel of a view 400 pixels or more across (then nothing of it shows).
+constexpr float coverMargin = 0.005f;
+bool QuadCovered(const mat4& mvp, const DrawArea& area);
 
 // Whether the unit quad under `mvp` lies wholly outside the view (false for a view that is not the
 // game's orthographic one): such a quad fills nothing, and its draw call can be saved.

@@ -61,6 +61,8 @@ public:
                                                const mat4& projection, const mat4& view);
     // Draws object `index` of the last plan's sprite, kept to the part of the view it can show.
     void DrawPlanned(size_t index, Sprite& sprite, mat4 projection, mat4 view);
+    // The last plan's area of object `index`, or null.
+    const DrawArea* PlannedArea(size_t index) const { return index < frameAreas.size() ? &frameAreas[index] : nullptr; }
     // The whole pixels of the drawn view around a box of it, one more on each side, so that a pixel
     // whose centre the box holds is never cut off.
     PixelRect PixelsAround(const DrawClip& clip) const;

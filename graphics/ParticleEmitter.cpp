@@ -220,7 +220,7 @@ bool ParticleEmitter::LiveBounds(vec3& low, vec3& high) const {
     return any;
 }
 
-void ParticleEmitter::Draw(mat4 projection, mat4 view) {
+void ParticleEmitter::Draw(mat4 projection, mat4 view, const DrawArea* hidden) {
     if (!shader.IsUsable()) return;
     QuadMesh* quad = Framework::graphicsSystem->GetQuadMesh();
     if (!quad) return;
@@ -250,7 +250,7 @@ void ParticleEmitter::Draw(mat4 projection, mat4 view) {
                            rotateZ(particle.rotation * pi / 180.0f) *
                            scale(particle.scale.x, particle.scale.y, 1.0f);
         const mat4 mvp = projectionView * model;
-        if (QuadOutsideView(mvp)) continue; // off screen: it would fill nothing
+        if (QuadOutsideView(mvp) || (hidden && QuadCovered(mvp, *hidden))) continue; // nothing would show
         DrawClip visible;
         const bool clipped = untested && useTexture &&
                              VisibleTexels(texture.get(), flipX, flipY, particle.alpha, mvp, visible);

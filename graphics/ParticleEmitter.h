@@ -11,6 +11,8 @@
 #include "objects/Math.h"
 
 // One pooled particle.
+struct DrawArea;
+
 struct Particle {
     bool active = false;
     vec3 position; // world units
@@ -49,7 +51,8 @@ public:
     void Inspector(int objectId) override;
 
     // Draws every live particle in pool order (fainter ones first).
-    void Draw(mat4 projection, mat4 view);
+    // `hidden`: the frame's plan for its object, whose covers hide the particles inside them.
+    void Draw(mat4 projection, mat4 view, const DrawArea* hidden = nullptr);
     // The world-space box holding every live particle's quad, however turned; false when none is live.
     bool LiveBounds(vec3& low, vec3& high) const;
     // Drops every particle; the pool keeps room for `maxCount`.

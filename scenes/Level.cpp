@@ -209,7 +209,7 @@ void Level::Draw(mat4 projection, mat4 view) {
         if (plan[i] == DrawDecision::Draw)
             Framework::graphicsSystem->DrawPlanned(i, *object->GetComponent<Sprite>(), projection, view);
         if (std::shared_ptr<ParticleEmitter> particles = object->GetComponent<ParticleEmitter>())
-            particles->Draw(projection, view);
+            particles->Draw(projection, view, Framework::graphicsSystem->PlannedArea(i));
     }
 }
 

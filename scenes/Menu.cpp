@@ -319,7 +319,7 @@ void Menu::Draw(mat4 projection, mat4 view) {
         if (plan[i] == DrawDecision::Draw)
             Framework::graphicsSystem->DrawPlanned(i, *object->GetComponent<Sprite>(), projection, view);
         if (std::shared_ptr<ParticleEmitter> emitter = object->GetComponent<ParticleEmitter>())
-            emitter->Draw(projection, view);
+            emitter->Draw(projection, view, Framework::graphicsSystem->PlannedArea(i));
     }
 }
 

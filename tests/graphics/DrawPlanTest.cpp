@@ -232,3 +232,22 @@ TEST(DrawPlan, AFaintParticleShowsOnlyItsStrongerTexels) {
     DrawClip clip;
     EXPECT_FALSE(VisibleTexels(&texture, false, false, 0.5f, mvp, clip));
 }
+
+// Particles without a sprite learn where later, nearer opaque sprites hide them; a particle whose
+// quad lies well inside such a cover is not drawn, one reaching out of it is.
+TEST(DrawPlan, ParticlesBehindAnOpaqueSpriteAreHidden) {
+    DrawBox rain = Box(-1, 1, 0.5f, false, Particles);
+    rain.hasSprite = false;
+    std::vector<DrawDecision> plan;
+    std::vector<DrawArea> areas;
+    PlanDraws({rain, Box(-1, 0, 0.1f, true), Box(0.2f, 1, 0.5f, true)}, plan, areas);
+    ASSERT_EQ(areas[0].coverCount, 1); // the second sprite is not nearer than the rain
+    EXPECT_FLOAT_EQ(areas[0].covers[0].maxX, 0.0f);
+    const mat4 inside = translate(-0.5f, 0.0f, 0.0f) * scale(0.2f, 0.2f, 1.0f);
+    const mat4 across = translate(-0.05f, 0.0f, 0.0f) * scale(0.2f, 0.2f, 1.0f);
+    EXPECT_TRUE(QuadCovered(inside, areas[0]));
+    EXPECT_FALSE(QuadCovered(across, areas[0]));
+    // A see-through sprite at the cover's depth drawn in between keeps the rain under it.
+    PlanDraws({rain, Box(-1, 1, 0.1f, false), Box(-1, 0, 0.1f, true)}, plan, areas);
+    EXPECT_EQ(areas[0].coverCount, 0);
+}
