@@ -69,7 +69,7 @@ float Area(const std::vector<DrawClip>& pieces) {
 }
 
 bool HasCore(const DrawBox& box) {
-    return box.coreMinX < box.coreMaxX && box.coreMinY < box.coreMaxY;
+    return box.coreCount > 0;
 }
 
 bool CanOcclude(const DrawBox& box) {
@@ -108,14 +108,17 @@ void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& pla
             if (front.hasOtherDraw && !front.extentKnown) break;
             const bool drawn = plan[c] == DrawDecision::Draw || (front.hasOtherDraw && !OutsideView(front));
             if (!drawn) continue;
-            const DrawClip cover = front.opaque
-                                       ? DrawClip{front.minX, front.minY, front.maxX, front.maxY}
-                                       : DrawClip{front.coreMinX, front.coreMinY, front.coreMaxX, front.coreMaxY};
-            float nearest = back.nearDepth;
-            for (const auto& [box, depth] : between)
-                if (Meets(box, cover)) nearest = std::min(nearest, depth);
-            const bool occludes = CanOcclude(front) && nearest > front.farDepth + depthSlack;
-            if (occludes) {
+            const DrawClip whole{front.minX, front.minY, front.maxX, front.maxY};
+            const DrawClip* covers = front.opaque ? &whole : front.cores;
+            const int coverCount = !CanOcclude(front) ? 0 : front.opaque ? 1 : front.coreCount;
+            bool occludes = false;
+            for (int k = 0; k < coverCount; ++k) {
+                const DrawClip& cover = covers[k];
+                float nearest = back.nearDepth;
+                for (const auto& [box, depth] : between)
+                    if (Meets(box, cover)) nearest = std::min(nearest, depth);
+                if (!(nearest > front.farDepth + depthSlack)) continue;
+                occludes = true;
                 used.push_back(cover);
                 next.clear();
                 for (const DrawClip& piece : rest) Subtract(piece, cover, next);
@@ -261,12 +264,13 @@ bool ShowsTexelsStraight(const Sprite& sprite) {
 }
 
 void CoreOf(const Sprite& sprite, const float* xs, const float* ys, DrawBox& box) {
-    DrawClip core;
-    if (!ShowsTexelsStraight(sprite) || sprite.transparency < 1.0f ||
-        !TexelsInView(*sprite.texture, sprite.texture->opaqueCore, xs, ys, core))
-        return;
-    box.coreMinX = core.minX, box.coreMaxX = core.maxX;
-    box.coreMinY = core.minY, box.coreMaxY = core.maxY;
+    if (!ShowsTexelsStraight(sprite) || sprite.transparency < 1.0f) return;
+    const GLTexture& texture = *sprite.texture;
+    if (TexelsInView(texture, texture.opaqueCore, xs, ys, box.cores[box.coreCount])) ++box.coreCount;
+    for (const PlainRegion& region : texture.plainRegions)
+        if (region.opaque && box.coreCount < DrawBox::maxCores &&
+            TexelsInView(texture, region.rect, xs, ys, box.cores[box.coreCount]))
+            ++box.coreCount;
 }
 
 void WholeView(DrawBox& box) {

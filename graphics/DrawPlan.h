@@ -10,6 +10,11 @@ class GameObject;
 class GLTexture;
 class Sprite;
 
+// The part of the view (normalised device coordinates) a drawn sprite can still show.
+struct DrawClip {
+    float minX = -1, minY = -1, maxX = 1, maxY = 1;
+};
+
 // Where one object's drawing lands, in normalised device coordinates, as the plan needs it.
 struct DrawBox {
     bool hasSprite = false;    // a sprite that would draw (transparency above 0)
@@ -19,16 +24,14 @@ struct DrawBox {
     bool axisAligned = false;  // its quad is a rectangle along the screen's axes
     float minX = 0, minY = 0, maxX = 0, maxY = 0;
     float nearDepth = 0, farDepth = 0; // smallest and largest depth of its corners
-    // Where a see-through sprite still shows only texels with alpha 1 (empty when min >= max).
-    float coreMinX = 0, coreMinY = 0, coreMaxX = 0, coreMaxY = 0;
+    // Where a see-through sprite still shows only texels with alpha 1: its picture's largest opaque
+    // rectangle and its largest opaque plain regions.
+    static constexpr int maxCores = 4;
+    int coreCount = 0;
+    DrawClip cores[maxCores];
 };
 
 enum class DrawDecision : uint8_t { Draw, Culled, Hidden, NoSprite };
-
-// The part of the view (normalised device coordinates) a drawn sprite can still show.
-struct DrawClip {
-    float minX = -1, minY = -1, maxX = 1, maxY = 1;
-};
 
 // What a drawn sprite is filled over: the box `bounds` of what it can still show, or, for an opaque
 // sprite whose visible part is an L or a frame around something nearer, those few pieces (drawing

@@ -134,7 +134,7 @@ GraphicsSystem::PlanFrame(const std::vector<std::shared_ptr<GameObject>>& object
             box.maxX = box.maxY = 1.0f;
             box.nearDepth = box.farDepth = 0.0f;
             box.opaque = false;
-            box.coreMinX = box.coreMaxX = 0.0f;
+            box.coreCount = 0;
         }
         frameBoxes.push_back(box);
     }

@@ -81,11 +81,12 @@ TEST(DrawPlan, AnOpaqueCoreHidesWhatIsUnderIt) {
     std::vector<DrawDecision> plan;
     std::vector<DrawArea> areas;
     DrawBox window = Box(-2, 2, 0.1f, false);
-    window.coreMinX = -2, window.coreMaxX = 0, window.coreMinY = -1, window.coreMaxY = 1;
+    window.coreCount = 1;
+    window.cores[0] = DrawClip{-2, -1, 0, 1};
     PlanDraws({Box(-1, 1, 0.5f, true), window}, plan, areas);
     EXPECT_EQ(plan[0], DrawDecision::Draw);
     EXPECT_FLOAT_EQ(areas[0].minX, 0.0f);
-    window.coreMaxX = 2;
+    window.cores[0].maxX = 2;
     PlanDraws({Box(-1, 1, 0.5f, true), window}, plan, areas);
     EXPECT_EQ(plan[0], DrawDecision::Hidden);
 
