@@ -373,7 +373,8 @@ void SplitArea(const PixelRect& area, const std::vector<std::pair<PixelRect, boo
         std::sort(crossing.begin(), crossing.end());
         crossing.emplace_back(area.x1, area.x1);
         int x = area.x0;
-        for (const auto& [from, to] : crossing) {
+        for (const std::pair<int, int>& span : crossing) {
+            const int from = span.first, to = span.second;
             if (from > x) {
                 auto above = std::find_if(blended.begin(), blended.end(), [&](const PixelRect& r) {
                     return r.x0 == x && r.x1 == from && r.y1 == y0;
