@@ -159,16 +159,13 @@ void GraphicsSystem::DrawPlanned(size_t index, Sprite& sprite, mat4 projection, 
         sprite.Draw(projection, view);
         return;
     }
-    auto pixelX = [&](float x) { return fitted.left + (x + 1.0f) * 0.5f * float(fitted.width); };
-    auto pixelY = [&](float y) { return fitted.top + (y + 1.0f) * 0.5f * float(fitted.height); };
-    auto outward = [this](const DrawClip& clip) { return PixelsAround(clip); };
     auto drawWithin = [&](const PixelRect& rect, bool unblended) {
         const bool scissored = ScissorTo(rect);
         sprite.Draw(projection, view, frameDepthTested, unblended);
         if (scissored) glDisable(GL_SCISSOR_TEST);
     };
     const DrawArea& area = frameAreas[index];
-    for (int piece = 0; piece < area.pieceCount; ++piece) drawWithin(outward(area.pieces[piece]), false);
+    for (int piece = 0; piece < area.pieceCount; ++piece) drawWithin(PixelsAround(area.pieces[piece]), false);
     if (area.pieceCount == 0) {
         // A see-through picture with plain regions: those all opaque are filled without blending,
         // those all clear not at all, and only the rest is blended.
@@ -177,24 +174,33 @@ void GraphicsSystem::DrawPlanned(size_t index, Sprite& sprite, mat4 projection, 
         if (planDraws && transform && !sprite.IsOpaque())
             PlainClipsOf(sprite, projection * (view * transform->GetModelMatrix()), framePlainClips);
         framePlainRects.clear();
-        for (const PlainClip& clip : framePlainClips)
-            framePlainRects.push_back({PixelRect{int(std::ceil(pixelX(clip.minX))), int(std::ceil(pixelY(clip.minY))),
-                                                 int(std::floor(pixelX(clip.maxX))), int(std::floor(pixelY(clip.maxY)))},
-                                       clip.opaque});
-        SplitArea(outward(area), framePlainRects, frameUnblended, frameBlended);
+        for (const PlainClip& clip : framePlainClips) framePlainRects.push_back({PixelsWithin(clip), clip.opaque});
+        SplitArea(PixelsAround(area), framePlainRects, frameUnblended, frameBlended);
         for (const PixelRect& rect : frameUnblended) drawWithin(rect, true);
         for (const PixelRect& rect : frameBlended) drawWithin(rect, false);
     }
 }
 
-PixelRect GraphicsSystem::PixelsAround(const DrawClip& clip) const {
+DrawClip GraphicsSystem::InPixels(const DrawClip& clip) const {
     const Platform::Rect fitted = FitView(windowSystem->width, windowSystem->height);
     auto pixelX = [&](float x) { return fitted.left + (x + 1.0f) * 0.5f * float(fitted.width); };
     auto pixelY = [&](float y) { return fitted.top + (y + 1.0f) * 0.5f * float(fitted.height); };
-    return PixelRect{std::max(fitted.left, int(std::floor(pixelX(clip.minX))) - 1),
-                     std::max(fitted.top, int(std::floor(pixelY(clip.minY))) - 1),
-                     std::min(fitted.left + fitted.width, int(std::ceil(pixelX(clip.maxX))) + 1),
-                     std::min(fitted.top + fitted.height, int(std::ceil(pixelY(clip.maxY))) + 1)};
+    return DrawClip{pixelX(clip.minX), pixelY(clip.minY), pixelX(clip.maxX), pixelY(clip.maxY)};
+}
+
+PixelRect GraphicsSystem::PixelsAround(const DrawClip& clip) const {
+    const Platform::Rect fitted = FitView(windowSystem->width, windowSystem->height);
+    const DrawClip at = InPixels(clip);
+    return PixelRect{std::max(fitted.left, int(std::floor(at.minX)) - 1),
+                     std::max(fitted.top, int(std::floor(at.minY)) - 1),
+                     std::min(fitted.left + fitted.width, int(std::ceil(at.maxX)) + 1),
+                     std::min(fitted.top + fitted.height, int(std::ceil(at.maxY)) + 1)};
+}
+
+PixelRect GraphicsSystem::PixelsWithin(const DrawClip& clip) const {
+    const DrawClip at = InPixels(clip);
+    return PixelRect{int(std::ceil(at.minX)), int(std::ceil(at.minY)), int(std::floor(at.maxX)),
+                     int(std::floor(at.maxY))};
 }
 
 bool GraphicsSystem::ScissorTo(const PixelRect& rect) const {

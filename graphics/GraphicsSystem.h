@@ -66,6 +66,8 @@ public:
     // The whole pixels of the drawn view around a box of it, one more on each side, so that a pixel
     // whose centre the box holds is never cut off.
     PixelRect PixelsAround(const DrawClip& clip) const;
+    // The whole pixels of the drawn view that lie inside a box of it.
+    PixelRect PixelsWithin(const DrawClip& clip) const;
     // Keeps drawing to `rect` with the scissor test; false (and no test) when it holds the whole view.
     bool ScissorTo(const PixelRect& rect) const;
 
@@ -111,6 +113,7 @@ private:
     bool spriteProgramTried[spriteProgramCount] = {};
 
     bool CreateContext();
+    DrawClip InPixels(const DrawClip& clip) const; // window pixel coordinates of a box of the view
     mat4 CameraMatrix(bool editorView) const;
 };
 
