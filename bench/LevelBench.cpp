@@ -12,6 +12,7 @@
 
 #include <GL/glew.h>
 #include <sys/resource.h>
+#include <time.h>
 
 #include <algorithm>
 #include <chrono>
@@ -50,6 +51,13 @@ double PeakMegabytes() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss / 1024.0; // kilobytes on Linux
+}
+
+// CPU time of the calling thread, in milliseconds.
+double ThreadCpuMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
 double Percentile(std::vector<double> samples, double p) {
@@ -171,8 +179,36 @@ bool FadeShowing() {
     return black && black->transparency > 0.0f;
 }
 
+// Prints what the plan does with each sprite it draws or hides in the frame just drawn.
+void ListPlan() {
+    const mat4 pv = graphicsSystem->projection * graphicsSystem->view;
+    std::vector<DrawBox> boxes;
+    for (const auto& object : GameObjectList) boxes.push_back(object ? BoxOf(*object, pv) : DrawBox{});
+    std::vector<DrawDecision> plan;
+    std::vector<DrawArea> areas;
+    PlanDraws(boxes, plan, areas);
+    for (size_t i = 0; i < GameObjectList.size(); ++i) {
+        if (plan[i] != DrawDecision::Draw && plan[i] != DrawDecision::Hidden) continue;
+        const DrawBox& b = boxes[i];
+        float screens = 0; // what the plan fills, as the frame's count has it
+        for (int p = 0; plan[i] == DrawDecision::Draw && p < std::max(1, areas[i].pieceCount); ++p) {
+            const DrawClip& c = areas[i].pieceCount > 0 ? areas[i].pieces[p] : areas[i];
+            const float w = std::min(c.maxX, b.maxX) - std::max(c.minX, b.minX);
+            const float h = std::min(c.maxY, b.maxY) - std::max(c.minY, b.minY);
+            if (w > 0 && h > 0) screens += w * h / 4.0f;
+        }
+        std::shared_ptr<Sprite> sprite = GameObjectList[i]->GetComponent<Sprite>();
+        std::printf("   %d %-28s x %.3f..%.3f y %.3f..%.3f z %.5f..%.5f opaque %d aligned %d other %d "
+                    "untinted %d, fills %.2f screens in %d pieces\n",
+                    int(plan[i]), GameObjectList[i]->name.c_str(), b.minX, b.maxX, b.minY, b.maxY,
+                    b.nearDepth, b.farDepth, b.opaque, b.axisAligned, b.hasOtherDraw,
+                    sprite && sprite->IsUntinted(), screens, std::max(1, areas[i].pieceCount));
+    }
+}
+
 struct Figures {
     std::vector<double> frameMs, engineMs, fadeMs, floorMs; // floorMs: one floor frame after each walk frame
+    std::vector<double> mainThreadMs; // the main thread's cpu in each walk frame: update, drawing calls, present
     double loadMs = 0;
     int untestedFrames = 0; // drawn without the depth test
     DrawCounts counts;      // summed over the drawn walk
@@ -182,6 +218,9 @@ struct Figures {
 // level 0 is the menu.
 Figures Walk(GameHarness& game, Floor& floor, int level) {
     Figures f;
+    // BENCH_LIST=N lists the plan of the walk's frame N.
+    const char* list = std::getenv("BENCH_LIST");
+    const int listFrame = list ? std::min(std::atoi(list), walkFrames) : -1;
     const int32_t scene = level > 0 ? SceneLevel : SceneMenu;
     graphicsSystem->drawFrames = true;
     Enter(scene, level);
@@ -200,8 +239,10 @@ Figures Walk(GameHarness& game, Floor& floor, int level) {
     for (int frame = 1; frame <= walkFrames && game.IsRunning(); ++frame) {
         ScriptKeys(game, level, frame);
         start = Clock::now();
+        const double threadStart = ThreadCpuMilliseconds();
         game.RunFrame();
         f.frameMs.push_back(Milliseconds(Clock::now() - start));
+        f.mainThreadMs.push_back(ThreadCpuMilliseconds() - threadStart);
         f.floorMs.push_back(floor.Frame());
         if (std::getenv("BENCH_TRACE"))
             std::printf("  frame %d: %.1f ms, floor %.1f ms, %d sprites drawn, %.2f screens\n", frame,
@@ -212,34 +253,11 @@ Figures Walk(GameHarness& game, Floor& floor, int level) {
         f.counts.hidden += graphicsSystem->drawCounts.hidden;
         f.counts.clipped += graphicsSystem->drawCounts.clipped;
         f.counts.screens += graphicsSystem->drawCounts.screens;
+        f.counts.particles += graphicsSystem->drawCounts.particles;
         f.untestedFrames += !graphicsSystem->frameDepthTested;
+        if (listFrame == frame) ListPlan();
     }
     ReleaseKeys(game);
-    if (std::getenv("BENCH_LIST")) {
-        const mat4 pv = graphicsSystem->projection * graphicsSystem->view;
-        std::vector<DrawBox> boxes;
-        for (const auto& object : GameObjectList) boxes.push_back(object ? BoxOf(*object, pv) : DrawBox{});
-        std::vector<DrawDecision> plan;
-        std::vector<DrawArea> areas;
-        PlanDraws(boxes, plan, areas);
-        for (size_t i = 0; i < GameObjectList.size(); ++i) {
-            if (plan[i] != DrawDecision::Draw && plan[i] != DrawDecision::Hidden) continue;
-            const DrawBox& b = boxes[i];
-            float screens = 0; // what the plan fills, as the frame's count has it
-            for (int p = 0; plan[i] == DrawDecision::Draw && p < std::max(1, areas[i].pieceCount); ++p) {
-                const DrawClip& c = areas[i].pieceCount > 0 ? areas[i].pieces[p] : areas[i];
-                const float w = std::min(c.maxX, b.maxX) - std::max(c.minX, b.minX);
-                const float h = std::min(c.maxY, b.maxY) - std::max(c.minY, b.minY);
-                if (w > 0 && h > 0) screens += w * h / 4.0f;
-            }
-            std::printf("   %d %-28s x %.3f..%.3f y %.3f..%.3f z %.5f..%.5f opaque %d aligned %d other %d, "
-                        "fills %.2f screens in %d pieces\n",
-                        int(plan[i]), GameObjectList[i]->name.c_str(), b.minX, b.maxX, b.minY, b.maxY,
-                        b.nearDepth, b.farDepth, b.opaque, b.axisAligned, b.hasOtherDraw, screens,
-                        std::max(1, areas[i].pieceCount));
-        }
-    }
-
     // The same walk with drawing off: the engine's own time, system by system.
     graphicsSystem->drawFrames = false;
     Enter(scene, level);
@@ -275,14 +293,16 @@ void Report(const char* name, const Figures& f) {
         name, Percentile(f.frameMs, 0.5), Percentile(f.frameMs, 0.95), Percentile(f.engineMs, 0.5), f.loadMs,
         PeakMegabytes());
     std::printf("  floor %.1f ms (median frame %.2f x floor); sprites per frame: %.1f drawn, %.1f culled, "
-                "%.1f hidden, %.1f of those drawn clipped; %.2f screens of pixels filled; %.0f%% of frames "
-                "without the depth test\n",
+                "%.1f hidden, %.1f of those drawn clipped; %.2f screens of pixels filled; %.0f particles; "
+                "%.0f%% of frames without the depth test\n",
                 floorMs, Percentile(f.frameMs, 0.5) / floorMs, f.counts.drawn / frames,
                 f.counts.culled / frames, f.counts.hidden / frames, f.counts.clipped / frames,
-                f.counts.screens / frames, 100.0 * f.untestedFrames / frames);
+                f.counts.screens / frames, f.counts.particles / frames, 100.0 * f.untestedFrames / frames);
     if (!f.fadeMs.empty())
         std::printf("  before the walk, %zu frames of fade from black: median %.1f ms\n", f.fadeMs.size(),
                     Percentile(f.fadeMs, 0.5));
+    std::printf("  main thread %.2f ms cpu a frame (update, drawing calls, present; the rasteriser's threads "
+                "aside)\n", Percentile(f.mainThreadMs, 0.5));
     std::printf("  engine ms/frame by system:");
     for (size_t i = 0; i < f.systemMs.size(); ++i)
         if (f.systemMs[i] / frames >= 0.005)

@@ -52,6 +52,7 @@ struct DrawCounts {
     int hidden = 0;    // entirely behind opaque sprites drawn later and nearer
     int clipped = 0;   // drawn, partly behind such sprites: only the rest is filled
     float screens = 0; // the area filled, in screens: what the rasteriser pays for
+    int particles = 0; // particle quads drawn (counted as they are drawn)
 };
 
 // Decides which sprites of a frame need drawing, and where, for boxes in draw order with depth

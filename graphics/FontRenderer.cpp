@@ -143,6 +143,9 @@ void FontRenderer::RenderText(const std::string& text, const std::string& fontNa
                               float scale, const vec3& color, float alpha) {
     const auto font = fonts.find(fontName);
     if (font == fonts.end() || font->second.empty() || !shader.IsUsable() || vertexBuffer == 0) return;
+    // The shader discards every fragment at alpha 0, so hidden text (a hint waiting to fade in)
+    // would cost a draw call per glyph for nothing.
+    if (!(alpha > 0.0f)) return;
     const std::vector<Glyph>& glyphs = font->second;
 
     // Other drawers leave their attribute arrays and index buffer behind.

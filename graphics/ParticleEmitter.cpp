@@ -261,6 +261,7 @@ void ParticleEmitter::Draw(mat4 projection, mat4 view, const DrawArea* hidden) {
         glUniform1f(alphaLocation, particle.alpha);
         glUniform3f(colorLocation, particle.color.x, particle.color.y, particle.color.z);
         quad->DrawBound();
+        ++Framework::graphicsSystem->drawCounts.particles;
         if (scissored) glDisable(GL_SCISSOR_TEST);
     }
     quad->Unbind();

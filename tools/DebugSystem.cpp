@@ -149,8 +149,11 @@ void DebugSystem::Update(float dt) {
     timer.Stop();
     if (!frameOpen) return;
     ImGui::Render();
-    // A minimised window has nothing to draw into.
-    if (displayWidth > 0 && displayHeight > 0) ImGui_ImplOpenGL3_RenderDrawData(ImGui::GetDrawData());
+    // A minimised window has nothing to draw into, and a frame without windows draws nothing (the
+    // renderer would still save and restore the whole GL state around it).
+    ImDrawData* drawData = ImGui::GetDrawData();
+    if (displayWidth > 0 && displayHeight > 0 && drawData && drawData->CmdListsCount > 0)
+        ImGui_ImplOpenGL3_RenderDrawData(drawData);
     frameOpen = false;
 }
 
