@@ -239,6 +239,7 @@ void GraphicsSystem::RenderFrame(bool editorView, const std::function<void(mat4,
         glLoadIdentity();
     }
     view = baseView * CameraMatrix(editorView);
+    drawCounts = {}; // a scene that plans its frame fills them in; particles count as they draw
     if (drawScene) drawScene(projection, view);
     if (renderContext) glEnable(GL_DEPTH_TEST);
     timer.Stop();

@@ -49,7 +49,7 @@ public:
     // part of a partly covered one that can show (see PlanDraws), and fill the plain regions of a
     // see-through picture without blending, or not at all.
     bool planDraws = true;
-    DrawCounts drawCounts; // of the last planned frame
+    DrawCounts drawCounts; // of the last frame drawn (all zero but particles when it was not planned)
     // Whether the last planned frame needs the depth test: without it (DepthTestMatters) its sprites
     // go back to front untested, which the software rasteriser fills far faster.
     bool frameDepthTested = true;
