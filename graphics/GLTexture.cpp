@@ -136,6 +136,7 @@ DecodedPng DecodedPng::FromFile(const std::string& path, unsigned maxSide) {
         result.fault = DecodeFault(path, error);
         return result;
     }
+    for (size_t i = 0; i + 3 < result.pixels.size(); i += 4) std::swap(result.pixels[i], result.pixels[i + 2]);
     result.width = width;
     result.height = height;
     result.opaqueCore = LargestOpaqueRect(result.pixels, width, height);
@@ -178,7 +179,7 @@ void GLTexture::Upload(DecodedPng&& decoded) {
     // Rows of 4 bytes per pixel are always aligned, whatever the unpack state says.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, static_cast<GLsizei>(width), static_cast<GLsizei>(height), 0,
-                 GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+                 GL_BGRA, GL_UNSIGNED_BYTE, pixels.data());
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);

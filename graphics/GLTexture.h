@@ -30,10 +30,12 @@ std::vector<PlainRegion> PlainRegions(const std::vector<unsigned char>& rgba, ui
 // all a picture can show once everything fainter than a blends to nothing.
 std::vector<TexelRect> AlphaBoxes(const std::vector<unsigned char>& rgba, uint32_t width, uint32_t height);
 
-// A PNG file read and decoded to 8-bit RGBA, not yet a texture. Decoding touches no OpenGL state,
-// so it may run on any thread.
+// A PNG file read and decoded to 8 bits a channel, not yet a texture. Decoding touches no OpenGL
+// state, so it may run on any thread.
 struct DecodedPng {
-    std::vector<unsigned char> pixels; // rows top first, 4 bytes a pixel
+    // Rows top first, 4 bytes a pixel in the order blue, green, red, alpha: the order the window
+    // keeps its pixels in, so the software rasteriser copies an opaque picture texel for pixel.
+    std::vector<unsigned char> pixels;
     uint32_t width = 0;
     uint32_t height = 0;
     std::string fault;    // the one line to print when the file cannot be used; empty when it can

@@ -71,6 +71,7 @@ void GraphicsSystem::Shutdown() {
         fontRenderer->Release();
         shapeTool->Release();
         if (quadMesh) quadMesh->Release();
+        depthFramebuffer.Release();
         for (auto& program : spritePrograms)
             if (program) program->shader.Release();
     }
@@ -127,28 +128,30 @@ GraphicsSystem::PlanFrame(const std::vector<std::shared_ptr<GameObject>>& object
                           const mat4& view) {
     const mat4 projectionView = projection * view;
     frameBoxes.clear();
-    for (const auto& object : objects) {
-        DrawBox box = object ? BoxOf(*object, projectionView) : DrawBox{};
-        if (!planDraws) { // every sprite counts as over the whole view, and none hides another
+    for (const auto& object : objects) frameBoxes.push_back(object ? BoxOf(*object, projectionView) : DrawBox{});
+    PlanDraws(frameBoxes, framePlan, frameAreas, planDraws ? &drawCounts : nullptr);
+    const Platform::Rect fitted = FitView(windowSystem->width, windowSystem->height);
+    // Decided on what the frame really holds either way, so that a frame drawn unplanned goes
+    // through the same rasteriser as its planned twin and the two can be compared pixel for pixel.
+    frameDepthTested = DepthTestMatters(frameBoxes, framePlan, fitted.width, fitted.height);
+    if (!planDraws) { // every sprite counts as over the whole view, and none hides another
+        for (DrawBox& box : frameBoxes) {
             box.minX = box.minY = -1.0f;
             box.maxX = box.maxY = 1.0f;
             box.nearDepth = box.farDepth = 0.0f;
             box.opaque = false;
             box.coreCount = 0;
         }
-        frameBoxes.push_back(box);
+        PlanDraws(frameBoxes, framePlan, frameAreas, &drawCounts);
     }
-    PlanDraws(frameBoxes, framePlan, frameAreas, &drawCounts);
-    const Platform::Rect fitted = FitView(windowSystem->width, windowSystem->height);
-    frameDepthTested = !planDraws || DepthTestMatters(frameBoxes, framePlan, fitted.width, fitted.height);
-    // A frame drawn in order without the test needs no depth buffer at all: neither cleared nor
-    // tested, for its sprites, particles and text alike (RenderFrame turns the test back on).
+    // A frame drawn in order without the test needs no depth buffer at all, for its sprites,
+    // particles and text alike (RenderFrame turns the test back on); one that needs it is drawn
+    // offscreen, where there is one.
     if (renderContext) {
         if (!frameDepthTested)
             glDisable(GL_DEPTH_TEST);
-        else if (!frameDepthCleared)
-            glClear(GL_DEPTH_BUFFER_BIT);
-        frameDepthCleared = true;
+        else if (!depthFramebuffer.Active())
+            depthFramebuffer.Begin(windowSystem->width, windowSystem->height);
     }
     return framePlan;
 }
@@ -226,12 +229,12 @@ void GraphicsSystem::RenderFrame(bool editorView, const std::function<void(mat4,
     timer.Start();
     if (renderContext) {
         // The bars stay black: the whole drawable is cleared, then only the fitted view is drawn. A
-        // scene that plans its frame has depth cleared only if the frame needs the test (PlanFrame).
+        // scene that plans its frame is drawn offscreen only if it needs the depth test (PlanFrame).
         glViewport(0, 0, windowSystem->width, windowSystem->height);
         glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-        glClear(scenePlans ? GL_COLOR_BUFFER_BIT : GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        if (scenePlans || !depthFramebuffer.Begin(windowSystem->width, windowSystem->height))
+            glClear(GL_COLOR_BUFFER_BIT);
         glEnable(GL_DEPTH_TEST);
-        frameDepthCleared = !scenePlans;
         const Platform::Rect fitted = FitView(windowSystem->width, windowSystem->height);
         glViewport(fitted.left, fitted.top, fitted.width, fitted.height);
         glEnable(GL_BLEND);
@@ -241,7 +244,10 @@ void GraphicsSystem::RenderFrame(bool editorView, const std::function<void(mat4,
     view = baseView * CameraMatrix(editorView);
     drawCounts = {}; // a scene that plans its frame fills them in; particles count as they draw
     if (drawScene) drawScene(projection, view);
-    if (renderContext) glEnable(GL_DEPTH_TEST);
+    if (renderContext) {
+        depthFramebuffer.Finish();
+        glEnable(GL_DEPTH_TEST);
+    }
     timer.Stop();
 }
 

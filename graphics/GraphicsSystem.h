@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/System.h"
+#include "graphics/DepthFramebuffer.h"
 #include "graphics/DrawPlan.h"
 #include "graphics/QuadMesh.h"
 #include "graphics/ShaderObject.h"
@@ -47,13 +48,13 @@ public:
     bool drawFrames = true;
     // True: the scenes skip the sprites a frame's plan finds culled or hidden, and fill only the
     // part of a partly covered one that can show (see PlanDraws), and fill the plain regions of a
-    // see-through picture without blending, or not at all.
+    // see-through picture without blending, or not at all. False draws every sprite whole; whether
+    // the frame needs the depth test is decided the same way either way.
     bool planDraws = true;
     DrawCounts drawCounts; // of the last frame drawn (all zero but particles when it was not planned)
     // Whether the last planned frame needs the depth test: without it (DepthTestMatters) its sprites
     // go back to front untested, which the software rasteriser fills far faster.
     bool frameDepthTested = true;
-    bool frameDepthCleared = false; // this frame's depth buffer is cleared
 
     // Which sprites of `objects` (in draw order) this frame needs, one decision per object; every
     // sprite is drawn when planDraws is off. The result lives until the next call.
@@ -84,7 +85,8 @@ public:
     // then `drawScene` with the projection and view.
     // editorView: the editor is the scene, so its free camera gives the view unless it is inactive;
     // otherwise the view follows the "Camera" object.
-    // scenePlans: `drawScene` calls PlanFrame before it draws, which clears depth if the frame needs it.
+    // scenePlans: `drawScene` calls PlanFrame before it draws, which decides whether the frame needs
+    // the depth test; any other frame is tested.
     void RenderFrame(bool editorView = false, const std::function<void(mat4, mat4)>& drawScene = nullptr,
                      bool scenePlans = false);
     mat4 GetProjection() const { return projection; }
@@ -104,6 +106,7 @@ public:
 private:
     static constexpr int spriteProgramCount = 8; // index: untested + 2 * whole texture + 4 * untinted
     std::unique_ptr<SpriteProgram> spritePrograms[spriteProgramCount];
+    DepthFramebuffer depthFramebuffer; // where a frame that needs the depth test is drawn
     std::vector<DrawBox> frameBoxes;
     std::vector<DrawDecision> framePlan;
     std::vector<DrawArea> frameAreas;

@@ -199,7 +199,8 @@ WindowHandle CreateGameWindow(const std::string& title, int width, int height) {
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+    // No depth buffer on the window: the frames that need one draw offscreen (DepthFramebuffer).
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
     const Rect fitted = FitWindow(0, {SDL_WINDOWPOS_UNDEFINED, 0, width, height});
     SDL_Window* window = SDL_CreateWindow(title.c_str(), fitted.left, fitted.top, fitted.width, fitted.height,
@@ -469,7 +470,6 @@ GLContextHandle CreateGLContext(WindowHandle window) {
     if (!context) {
         SDL_GL_ResetAttributes();
         SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-        SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
         context = SDL_GL_CreateContext(ToSdl(window));
     }
     if (context) {
