@@ -7,7 +7,8 @@
 // frame on the same context: one opaque textured quad over the whole view, then the swap.
 // Run under a display:
 //     scripts/headless build-bench/bench/level_bench
-// Optional arguments: "noplan" draws every sprite (the figures before culling); a number of frames.
+// Optional arguments: "noplan" draws every sprite (the figures before culling); "nocopies" shades
+// every tinted picture at every draw; a number of frames.
 // The figures are printed; nothing is asserted.
 
 #include <GL/glew.h>
@@ -225,6 +226,7 @@ void ListPlan() {
 struct Figures {
     std::vector<double> frameMs, engineMs, fadeMs, floorMs; // floorMs: one floor frame after each walk frame
     std::vector<double> rgbaFloorMs;                        // the same from the RGBA-ordered texture
+    size_t tintedCopies = 0;                                // held at the end of the drawn walk
     std::vector<double> mainThreadMs; // the main thread's cpu in each walk frame: update, drawing calls, present
     double loadMs = 0;
     int untestedFrames = 0; // drawn without the depth test
@@ -275,6 +277,7 @@ Figures Walk(GameHarness& game, Floor& floor, int level) {
         f.untestedFrames += !graphicsSystem->frameDepthTested;
         if (listFrame == frame) ListPlan();
     }
+    f.tintedCopies = graphicsSystem->TintedCopyCount();
     ReleaseKeys(game);
     // The same walk with drawing off: the engine's own time, system by system.
     graphicsSystem->drawFrames = false;
@@ -320,6 +323,7 @@ void Report(const char* name, const Figures& f) {
     std::printf("  the floor's quad from an RGBA-ordered texture, which the rasteriser cannot copy: %.1f ms "
                 "(median frame %.2f x that)\n",
                 rgbaFloorMs, Percentile(f.frameMs, 0.5) / rgbaFloorMs);
+    std::printf("  %zu pictures drawn from tinted copies at the end of the walk\n", f.tintedCopies);
     if (!f.fadeMs.empty())
         std::printf("  before the walk, %zu frames of fade from black: median %.1f ms\n", f.fadeMs.size(),
                     Percentile(f.fadeMs, 0.5));
@@ -336,10 +340,12 @@ void Report(const char* name, const Figures& f) {
 
 int main(int argc, char** argv) {
     const Clock::time_point processStart = Clock::now();
-    bool plan = true;
+    bool plan = true, copies = true;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "noplan") == 0)
             plan = false;
+        else if (std::strcmp(argv[i], "nocopies") == 0)
+            copies = false;
         else if (std::atoi(argv[i]) > 0)
             walkFrames = std::atoi(argv[i]);
     }
@@ -358,6 +364,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     graphicsSystem->planDraws = plan;
+    graphicsSystem->tintCopies = copies;
     SeedRandom(1);
     game.RunFrame(); // the splash: its first frame, after the preload
     const double coldStartMs = Milliseconds(Clock::now() - processStart);
@@ -367,8 +374,8 @@ int main(int argc, char** argv) {
     textureSystem->FinishPreload();
     audioSystem->FinishLoading();
     const double preloadMs = Milliseconds(Clock::now() - processStart);
-    std::printf("\nHollowtide at 1920 x 1080, %d frames a walk, sprite planning %s\n", walkFrames,
-                plan ? "on" : "off");
+    std::printf("\nHollowtide at 1920 x 1080, %d frames a walk, sprite planning %s, tinted copies %s\n",
+                walkFrames, plan ? "on" : "off", copies ? "on" : "off");
     std::printf("cold start to the first splash frame %.0f ms; peak memory %.0f MB\n", coldStartMs,
                 coldStartPeakMb);
     std::printf("every picture and sound loaded %.0f ms after start; the pictures hold %.0f MB of texels\n",

@@ -72,6 +72,7 @@ void GraphicsSystem::Shutdown() {
         shapeTool->Release();
         if (quadMesh) quadMesh->Release();
         depthFramebuffer.Release();
+        tintedCopies.Release();
         for (auto& program : spritePrograms)
             if (program) program->shader.Release();
     }
@@ -116,6 +117,13 @@ const SpriteProgram* GraphicsSystem::GetSpriteProgram(bool depthTested, bool who
     built->textureSampler = at("textureSampler");
     spritePrograms[variant] = std::move(built);
     return spritePrograms[variant].get();
+}
+
+uint32_t GraphicsSystem::TintedCopy(const GLTexture& texture, vec3 tint, float alpha) {
+    if (!tintCopies) return 0;
+    const SpriteProgram* program = GetSpriteProgram(false, true, false);
+    QuadMesh* quad = GetQuadMesh();
+    return program && quad ? tintedCopies.Find(texture, tint, alpha, frameNumber, *program, *quad) : 0;
 }
 
 void GraphicsSystem::PrepareSpritePrograms() {
@@ -227,6 +235,7 @@ void GraphicsSystem::RenderFrame(bool editorView, const std::function<void(mat4,
                                  bool scenePlans) {
     if (!drawFrames) return;
     timer.Start();
+    ++frameNumber;
     if (renderContext) {
         // The bars stay black: the whole drawable is cleared, then only the fitted view is drawn. A
         // scene that plans its frame is drawn offscreen only if it needs the depth test (PlanFrame).
@@ -247,6 +256,7 @@ void GraphicsSystem::RenderFrame(bool editorView, const std::function<void(mat4,
     if (renderContext) {
         depthFramebuffer.Finish();
         glEnable(GL_DEPTH_TEST);
+        tintedCopies.Forget(frameNumber);
     }
     timer.Stop();
 }

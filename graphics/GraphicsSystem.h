@@ -10,6 +10,7 @@
 #include "graphics/DrawPlan.h"
 #include "graphics/QuadMesh.h"
 #include "graphics/ShaderObject.h"
+#include "graphics/TintedCopies.h"
 #include "objects/Math.h"
 #include "platform/Platform.h"
 
@@ -51,6 +52,9 @@ public:
     // see-through picture without blending, or not at all. False draws every sprite whole; whether
     // the frame needs the depth test is decided the same way either way.
     bool planDraws = true;
+    // True: a whole picture drawn under a steady tint or strength is drawn from a tinted copy
+    // (TintedCopies), which the rasteriser copies rather than shades.
+    bool tintCopies = true;
     DrawCounts drawCounts; // of the last frame drawn (all zero but particles when it was not planned)
     // Whether the last planned frame needs the depth test: without it (DepthTestMatters) its sprites
     // go back to front untested, which the software rasteriser fills far faster.
@@ -91,6 +95,10 @@ public:
                      bool scenePlans = false);
     mat4 GetProjection() const { return projection; }
     mat4 GetView() const { return view; }
+    // What to draw in place of `texture` shown whole under `tint` at strength `alpha`, in a frame
+    // drawn without the depth test: its tinted copy once they have settled (TintedCopies), else 0.
+    uint32_t TintedCopy(const GLTexture& texture, vec3 tint, float alpha);
+    size_t TintedCopyCount() const { return tintedCopies.Count(); }
     // The shared quad, made on the first call; empty without a context.
     QuadMesh* GetQuadMesh();
     // The program every sprite draws with, built on the first call; null without a context or
@@ -107,6 +115,8 @@ private:
     static constexpr int spriteProgramCount = 8; // index: untested + 2 * whole texture + 4 * untinted
     std::unique_ptr<SpriteProgram> spritePrograms[spriteProgramCount];
     DepthFramebuffer depthFramebuffer; // where a frame that needs the depth test is drawn
+    TintedCopies tintedCopies;
+    uint64_t frameNumber = 0; // frames rendered, for the copies' ages
     std::vector<DrawBox> frameBoxes;
     std::vector<DrawDecision> framePlan;
     std::vector<DrawArea> frameAreas;

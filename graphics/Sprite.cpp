@@ -209,8 +209,17 @@ bool Sprite::Deserialize(Serializer& serializer) {
 void Sprite::Draw(mat4 projection, mat4 view, bool depthTested, bool unblended) {
     if (!owner) return;
     ClampSheetSize();
+    // A whole picture under a steady tint or strength is drawn from its tinted copy, untinted.
+    const bool whole = ShowsWholeTexture();
+    uint32_t textureId = texture ? texture->textureId : 0;
+    bool untinted = IsUntinted();
+    if (!untinted && !depthTested && whole && textureId != 0)
+        if (const uint32_t copy = Framework::graphicsSystem->TintedCopy(*texture, colorTint, transparency)) {
+            textureId = copy;
+            untinted = true;
+        }
     const Framework::SpriteProgram* program =
-        Framework::graphicsSystem->GetSpriteProgram(depthTested, ShowsWholeTexture(), IsUntinted());
+        Framework::graphicsSystem->GetSpriteProgram(depthTested, whole, untinted);
     std::shared_ptr<Transform> transform = owner->GetComponent<Transform>();
     QuadMesh* quad = Framework::graphicsSystem->GetQuadMesh();
     if (!program || !transform || !quad) return;
@@ -229,7 +238,7 @@ void Sprite::Draw(mat4 projection, mat4 view, bool depthTested, bool unblended) 
     glUniform1i(program->textureSampler, 0);
     if (texture) {
         glActiveTexture(GL_TEXTURE0);
-        glBindTexture(GL_TEXTURE_2D, texture->textureId);
+        glBindTexture(GL_TEXTURE_2D, textureId);
     }
     // At alpha 1 blending gives the sprite's own colour: skipping it saves reading the frame back.
     const bool opaque = unblended || IsOpaque();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "gameplay/Level2Event.h"
+#include "graphics/GraphicsSystem.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/Sprite.h"
 #include "scenes/SceneSystem.h"
@@ -16,6 +17,7 @@ void LevelRun::PlayLevelTwo() {
     EXPECT_TRUE(GameFlags.inputLocked);
     ASSERT_TRUE(game->RunUntil([&] { return Said() == "That's a strange looking vase."; }, 300));
     EXPECT_TRUE(game->MatchesGolden("level2_vase"));
+    EXPECT_GT(Framework::graphicsSystem->TintedCopyCount(), 0u) << "the slab and the sky are drawn from copies";
     ASSERT_TRUE(game->RunUntil([] { return !GameFlags.panToEnemy; }, 600));
     game->RunFrames(2);
     EXPECT_FALSE(GameFlags.inputLocked) << "still standing where the look began";
