@@ -140,7 +140,7 @@ GraphicsSystem::PlanFrame(const std::vector<std::shared_ptr<GameObject>>& object
     PlanDraws(frameBoxes, framePlan, frameAreas, planDraws ? &drawCounts : nullptr);
     const Platform::Rect fitted = FitView(windowSystem->width, windowSystem->height);
     // Decided on what the frame really holds either way, so that a frame drawn unplanned goes
-    // through the same rasteriser as its planned twin and the two can be compared pixel for pixel.
+    // through the same rasteriser paths as its planned twin, and the two show the same thing.
     frameDepthTested = DepthTestMatters(frameBoxes, framePlan, fitted.width, fitted.height);
     if (!planDraws) { // every sprite counts as over the whole view, and none hides another
         for (DrawBox& box : frameBoxes) {
