@@ -6,6 +6,7 @@
 
 bool DepthFramebuffer::Begin(int frameWidth, int frameHeight) {
     if (frameWidth <= 0 || frameHeight <= 0) return false;
+    if (frameWidth == failedWidth && frameHeight == failedHeight) return false;
     if (framebuffer == 0 || frameWidth != width || frameHeight != height) {
         Release();
         width = frameWidth;
@@ -28,9 +29,10 @@ bool DepthFramebuffer::Begin(int frameWidth, int frameHeight) {
         const bool complete = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
         glBindFramebuffer(GL_FRAMEBUFFER, 0);
         if (!complete) {
-            if (!failed) std::printf("no offscreen depth buffer of %d x %d: overlapping sprites may draw out of order\n",
-                                     width, height);
-            failed = true;
+            std::printf("no offscreen depth buffer of %d x %d: overlapping sprites may draw out of order\n", width,
+                        height);
+            failedWidth = width;
+            failedHeight = height;
             Release();
             return false;
         }

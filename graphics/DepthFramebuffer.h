@@ -25,5 +25,7 @@ private:
     uint32_t framebuffer = 0, colour = 0, depth = 0;
     int width = 0, height = 0;
     bool active = false;
-    bool failed = false; // said once: a frame that needs the test is then drawn without it
+    // The size it could not be made at: said once and not tried again, and a frame that needs the
+    // test is drawn without it.
+    int failedWidth = 0, failedHeight = 0;
 };

@@ -172,19 +172,23 @@ void GLTexture::Upload(DecodedPng&& decoded) {
     plainRegions = std::move(decoded.plainRegions);
     alphaBoxes = std::move(decoded.alphaBoxes);
 
+    textureId = NewPictureTexture(width, height, pixels.data());
+}
+
+uint32_t GLTexture::NewPictureTexture(uint32_t width, uint32_t height, const unsigned char* bgra) {
     GLuint id = 0;
     glGenTextures(1, &id);
-    textureId = id;
     glBindTexture(GL_TEXTURE_2D, id);
     // Rows of 4 bytes per pixel are always aligned, whatever the unpack state says.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, static_cast<GLsizei>(width), static_cast<GLsizei>(height), 0,
-                 GL_BGRA, GL_UNSIGNED_BYTE, pixels.data());
+                 GL_BGRA, GL_UNSIGNED_BYTE, bgra);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glBindTexture(GL_TEXTURE_2D, 0);
+    return id;
 }
 
 GLTexture::~GLTexture() {

@@ -75,6 +75,9 @@ public:
 
     // The largest side the current context takes (16384 when it does not say).
     static unsigned MaxSide();
+    // A new texture of width x height picture texels, blue first (DecodedPng), sampled nearest and
+    // clamped at the edges; `bgra` may be null for one drawn into later. Left unbound.
+    static uint32_t NewPictureTexture(uint32_t width, uint32_t height, const unsigned char* bgra);
 
 private:
     void Upload(DecodedPng&& decoded);

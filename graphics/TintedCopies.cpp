@@ -23,8 +23,7 @@ uint32_t TintedCopies::Find(const GLTexture& texture, vec3 tint, float alpha, ui
     Copy& copy = *found;
     if (copy.last + 1 < frame) copy.since = frame; // not drawn in between: settling starts again
     copy.last = frame;
-    if (copy.texture == 0 && frame >= copy.since + settleFrames && !(anyMade && madeOnFrame == frame)) {
-        anyMade = true;
+    if (copy.texture == 0 && frame >= copy.since + settleFrames && madeOnFrame != frame) {
         madeOnFrame = frame;
         if (!Make(copy, program, quad)) copy.since = frame; // tried again once it settles anew
     }
@@ -38,16 +37,8 @@ bool TintedCopies::Make(Copy& copy, const Framework::SpriteProgram& program, con
     const GLboolean blend = glIsEnabled(GL_BLEND), depth = glIsEnabled(GL_DEPTH_TEST),
                     scissor = glIsEnabled(GL_SCISSOR_TEST);
 
-    GLuint id = 0;
-    glGenTextures(1, &id);
-    glBindTexture(GL_TEXTURE_2D, id);
-    // In the pictures' own channel order, so the rasteriser copies it as it copies them.
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, GLsizei(copy.width), GLsizei(copy.height), 0, GL_BGRA,
-                 GL_UNSIGNED_BYTE, nullptr);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    // Held as the pictures are, so the rasteriser copies it as it copies them.
+    GLuint id = GLTexture::NewPictureTexture(copy.width, copy.height, nullptr);
     if (framebuffer == 0) {
         GLuint made = 0;
         glGenFramebuffers(1, &made);
@@ -117,5 +108,5 @@ void TintedCopies::Release() {
         glDeleteFramebuffers(1, &id);
     }
     framebuffer = 0;
-    anyMade = false;
+    madeOnFrame = noFrame;
 }

@@ -53,7 +53,7 @@ private:
     bool Make(Copy& copy, const Framework::SpriteProgram& program, const QuadMesh& quad);
 
     std::vector<Copy> copies;
-    uint64_t madeOnFrame = 0; // one copy a frame at most, so entering a room does not stall
-    bool anyMade = false;
+    static constexpr uint64_t noFrame = ~uint64_t(0);
+    uint64_t madeOnFrame = noFrame; // one copy a frame at most, so entering a room does not stall
     uint32_t framebuffer = 0;
 };

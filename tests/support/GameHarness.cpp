@@ -123,12 +123,17 @@ void GameHarness::RunFrame() {
     ended = windowSystem->quitRequested || !appRunning;
 }
 
+void GameHarness::DrawFrames(int frames) {
+    if (!booted || !graphicsSystem->renderContext) return;
+    graphicsSystem->drawFrames = true;
+    for (int frame = 0; frame < frames; ++frame) sceneSystem->RenderFrame();
+    graphicsSystem->drawFrames = options.drawEveryFrame;
+}
+
 Image GameHarness::Screenshot() {
     Image image;
     if (!booted || !graphicsSystem->renderContext) return image;
-    graphicsSystem->drawFrames = true;
-    sceneSystem->RenderFrame();
-    graphicsSystem->drawFrames = options.drawEveryFrame;
+    DrawFrames(1);
     glFinish();
     image.width = unsigned(windowSystem->width);
     image.height = unsigned(windowSystem->height);
@@ -150,11 +155,7 @@ constexpr int shownTolerance = 24; // of 255 on a colour channel
 testing::AssertionResult GameHarness::MatchesGolden(const std::string& name) {
     // A picture drawn under one tint for a while is drawn from a tinted copy, one copy made a frame:
     // the frame is drawn that long first, so that what is compared is drawn from the copies.
-    if (booted && graphicsSystem->renderContext) {
-        graphicsSystem->drawFrames = true;
-        for (uint64_t frame = 0; frame < TintedCopies::settleFrames + 8; ++frame) sceneSystem->RenderFrame();
-        graphicsSystem->drawFrames = options.drawEveryFrame;
-    }
+    DrawFrames(int(TintedCopies::settleFrames) + 8);
     const Image actual = Screenshot();
     if (actual.Empty()) return testing::AssertionFailure() << "no frame to compare: the game did not boot";
     // Planning what to fill (culled, hidden, clipped, blended or not) and drawing tinted pictures

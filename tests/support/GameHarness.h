@@ -61,6 +61,8 @@ public:
     }
     // Draws the current state once more, without updating, and reads it back (opaque).
     Image Screenshot();
+    // Draws the current state `frames` times without running the game.
+    void DrawFrames(int frames);
     // Compares the screenshot with tests/golden/<name>.png (HOLLOWTIDE_UPDATE_GOLDENS=1 rewrites it);
     // a mismatch writes <name>.actual.png and .diff.png to $HOLLOWTIDE_TEST_OUTPUT or Testing/Temporary.
     testing::AssertionResult MatchesGolden(const std::string& name);
