@@ -205,7 +205,7 @@ bool DepthTestMatters(const std::vector<DrawBox>& boxes, const std::vector<DrawD
             const bool meet = !before.extentKnown || !box.extentKnown ||
                               (sharePixels(before.minX, before.maxX, box.minX, box.maxX, viewWidth) &&
                                sharePixels(before.minY, before.maxY, box.minY, box.maxY, viewHeight));
-            if (meet && before.nearDepth <= box.farDepth + depthSlack) return true;
+            if (meet && before.nearDepth <= box.shownFarDepth + depthSlack) return true;
         }
         drawn.push_back(i);
     }
@@ -411,9 +411,18 @@ DrawBox BoxOf(const GameObject& object, const mat4& projectionView) {
         }
     }
 
+    float shownFar = box.hasSprite ? box.farDepth : -2.0f;
     vec3 low, high;
+    vec2 shownZ;
     std::shared_ptr<ParticleEmitter> particles = object.GetComponent<ParticleEmitter>();
-    if (particles && particles->LiveBounds(low, high)) {
+    if (particles && particles->LiveBounds(low, high, &shownZ)) {
+        // Those too faint to change a pixel are left out: how far they lie cannot show.
+        if (shownZ.x <= shownZ.y) {
+            const vec4 ends[2] = {{low.x, low.y, shownZ.x, 1}, {low.x, low.y, shownZ.y, 1}};
+            float xs[2], ys[2], zs[2];
+            const bool known = Project(projectionView, ends, 2, xs, ys, zs);
+            shownFar = std::max(shownFar, known ? std::max(zs[0], zs[1]) : 1.0f);
+        }
         const vec4 corners[8] = {{low.x, low.y, low.z, 1},   {high.x, low.y, low.z, 1},
                                  {low.x, high.y, low.z, 1},  {high.x, high.y, low.z, 1},
                                  {low.x, low.y, high.z, 1},  {high.x, low.y, high.z, 1},
@@ -445,10 +454,12 @@ DrawBox BoxOf(const GameObject& object, const mat4& projectionView) {
         const bool first = !box.hasSprite && !box.hasOtherDraw;
         box.nearDepth = known ? (first ? z : std::min(box.nearDepth, z)) : -1.0f;
         box.farDepth = known ? (first ? z : std::max(box.farDepth, z)) : 1.0f;
+        shownFar = std::max(shownFar, known ? z : 1.0f);
         box.minX = box.minY = -1.0f;
         box.maxX = box.maxY = 1.0f;
         box.hasOtherDraw = true;
         box.extentKnown = false;
     }
+    box.shownFarDepth = shownFar;
     return box;
 }

@@ -24,6 +24,9 @@ struct DrawBox {
     bool axisAligned = false;  // its quad is a rectangle along the screen's axes
     float minX = 0, minY = 0, maxX = 0, maxY = 0;
     float nearDepth = 0, farDepth = 0; // smallest and largest depth of its corners
+    // The largest depth of what it draws that can change a pixel: particles too faint to show count
+    // for the depth they write, not here; below -1 when nothing of it can show.
+    float shownFarDepth = 0;
     // Where a see-through sprite still shows only texels with alpha 1: its picture's largest opaque
     // rectangle and its largest opaque plain regions.
     static constexpr int maxCores = 4;
@@ -66,8 +69,9 @@ struct DrawCounts {
 void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& plan,
                std::vector<DrawArea>& areas, DrawCounts* counts = nullptr);
 
-// Whether the depth test can change this frame's picture: whether anything drawn (a planned sprite,
-// particles in view, text) meets something drawn before it that is as near or nearer somewhere.
+// Whether the depth test can change this frame's picture: whether anything drawn that can show (a
+// planned sprite, particles in view strong enough to change a pixel, text) meets something drawn
+// before it that is as near or nearer somewhere.
 // Things meet when a pixel of the view (viewWidth x viewHeight) has its centre in both. When nothing
 // does, the frame is drawn back to front and the test only costs time. An object with both a sprite
 // and text keeps the test: its text may lie behind its own sprite.

@@ -54,7 +54,9 @@ public:
     // `hidden`: the frame's plan for its object, whose covers hide the particles inside them.
     void Draw(mat4 projection, mat4 view, const DrawArea* hidden = nullptr);
     // The world-space box holding every live particle's quad, however turned; false when none is live.
-    bool LiveBounds(vec3& low, vec3& high) const;
+    // `shownZ` gets the lowest (x) and highest (y) z of those strong enough to change a pixel (alpha
+    // above faintestVisibleAlpha); x is above y when none is.
+    bool LiveBounds(vec3& low, vec3& high, vec2* shownZ = nullptr) const;
     // Drops every particle; the pool keeps room for `maxCount`.
     void ResetEmitter();
 

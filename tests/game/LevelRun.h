@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -62,7 +63,8 @@ protected:
 
     // Walks (holding the key, running when it is far) until the player's x passes `x`; false if it
     // never does.
-    bool WalkTo(float x, int frames = 1500) {
+    // `eachFrame` runs after every frame of the walk.
+    bool WalkTo(float x, int frames = 1500, const std::function<void()>& eachFrame = {}) {
         const int key = x > At().x ? Right : Left;
         const bool far = std::abs(x - At().x) > 400.0f;
         game->Hold(key);
@@ -72,7 +74,12 @@ protected:
             game->Press(Key::LeftShift);
             game->RunFrame();
         }
-        const bool arrived = game->RunUntil([&] { return key == Right ? At().x >= x : At().x <= x; }, frames);
+        const bool arrived = game->RunUntil(
+            [&] {
+                if (eachFrame) eachFrame();
+                return key == Right ? At().x >= x : At().x <= x;
+            },
+            frames);
         game->Release(key);
         game->RunFrame();
         return arrived;

@@ -13,7 +13,17 @@ DrawBox Box(float minX, float maxX, float depth, bool opaque, Other other = None
     b.hasOtherDraw = other != None;
     b.extentKnown = other != Text;
     b.minX = minX, b.maxX = maxX, b.minY = -1.0f, b.maxY = 1.0f;
-    b.nearDepth = b.farDepth = depth;
+    b.nearDepth = b.farDepth = b.shownFarDepth = depth;
+    return b;
+}
+
+// Particles alone between depths `nearDepth` and `farDepth`; those strong enough to show reach
+// `shownFar` at most.
+DrawBox Drops(float nearDepth, float farDepth, float shownFar) {
+    DrawBox b = Box(-0.2f, 0.2f, nearDepth, false, Particles);
+    b.hasSprite = b.axisAligned = false;
+    b.farDepth = farDepth;
+    b.shownFarDepth = shownFar;
     return b;
 }
 } // namespace
@@ -121,6 +131,11 @@ TEST(DrawPlan, DepthTestMattersOnlyWhereOrderAndDepthDisagree) {
         {{Box(-1, 1, 0.5f, true), Box(3, 4, 0.6f, false, Text)}, {D::Draw, D::Culled}, true},
         {{Box(-1, 1, 0.5f, true), Box(3, 4, 0.2f, false, Text)}, {D::Draw, D::Culled}, false},
         {{Box(-1, 1, 0.5f, true), Box(-1, 1, 0.1f, false, Text)}, {D::Draw, D::Draw}, true}, // its own text
+        // Splashes in front of the water, their faded ends at its depth: those change no pixel.
+        {{Box(-1, 1, 0.5f, false), Drops(0.4f, 0.5f, 0.45f)}, {D::Draw, D::NoSprite}, false},
+        {{Box(-1, 1, 0.5f, false), Drops(0.4f, 0.5f, 0.5f)}, {D::Draw, D::NoSprite}, true},
+        // ... but whatever comes after them still meets the depth the faint ones write.
+        {{Drops(0.4f, 0.5f, 0.45f), Box(-1, 1, 0.48f, false)}, {D::NoSprite, D::Draw}, true},
     };
     for (const Case& c : cases) EXPECT_EQ(DepthTestMatters(c.boxes, c.plan, 1920, 1080), c.matters);
 }

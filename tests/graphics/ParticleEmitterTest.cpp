@@ -47,6 +47,26 @@ TEST_F(Emitter, FillsToItsCapThenEmitsOnlyAsParticlesDie) {
     EXPECT_GE(emitter->liveCount, 97);
 }
 
+// A particle too faint to change a pixel still writes depth where it is drawn under the depth test,
+// so it widens the box; it does not count among the depths of what shows.
+TEST_F(Emitter, FaintParticlesCountForTheBoxNotForWhatShows) {
+    Particle strong, faint;
+    strong.active = faint.active = true;
+    strong.alpha = 0.5f, strong.position = {0, 0, 3}, strong.scale = {10, 10, 1};
+    faint.alpha = 0.0001f, faint.position = {50, 0, 1}, faint.scale = {10, 10, 1};
+    emitter->particles = {faint, strong};
+    vec3 low, high;
+    vec2 shown;
+    ASSERT_TRUE(emitter->LiveBounds(low, high, &shown));
+    EXPECT_EQ(low.z, 1.0f);
+    EXPECT_GT(high.x, 50.0f);
+    EXPECT_EQ(shown.x, 3.0f);
+    EXPECT_EQ(shown.y, 3.0f);
+    emitter->particles = {faint};
+    ASSERT_TRUE(emitter->LiveBounds(low, high, &shown));
+    EXPECT_GT(shown.x, shown.y) << "nothing strong enough to show";
+}
+
 TEST_F(Emitter, BrokenValuesFromALevelFileStayFiniteAndBounded) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const struct {
