@@ -183,7 +183,12 @@ void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& pla
 }
 
 bool DepthTestMatters(const std::vector<DrawBox>& boxes, const std::vector<DrawDecision>& plan, int viewWidth,
-                      int viewHeight) {
+                      int viewHeight, std::vector<CoverAgain>* coverAgain) {
+    if (coverAgain) coverAgain->clear();
+    auto keepTest = [&] {
+        if (coverAgain) coverAgain->clear();
+        return true;
+    };
     // Whether a pixel centre of the view lies in both ranges (normalised device coordinates), give or
     // take the rasteriser's snapping: sprites that only abut, as a floor's slab and its underside do,
     // share no pixel and their order cannot matter.
@@ -199,13 +204,23 @@ bool DepthTestMatters(const std::vector<DrawBox>& boxes, const std::vector<DrawD
         const bool sprite = plan[i] == DrawDecision::Draw;
         const bool other = box.hasOtherDraw && (!box.extentKnown || !OutsideView(box));
         if (!sprite && !other) continue;
-        if (sprite && !box.extentKnown) return true;
+        if (sprite && !box.extentKnown) return keepTest();
         for (size_t earlier : drawn) {
             const DrawBox& before = boxes[earlier];
             const bool meet = !before.extentKnown || !box.extentKnown ||
                               (sharePixels(before.minX, before.maxX, box.minX, box.maxX, viewWidth) &&
                                sharePixels(before.minY, before.maxY, box.minY, box.maxY, viewHeight));
-            if (meet && before.nearDepth <= box.shownFarDepth + depthSlack) return true;
+            if (!meet || before.nearDepth > box.shownFarDepth + depthSlack) continue;
+            // Drawn first, opaque, as near or nearer: with nothing drawn in between, drawing it again
+            // after this sprite where they meet gives what the test would. Equal depths are exactly
+            // equal on the GPU too (the same depth row of the matrices), nearer ones by a margin.
+            const bool again = coverAgain && sprite && !box.hasOtherDraw && earlier == drawn.back() &&
+                               plan[earlier] == DrawDecision::Draw && before.opaque && !before.hasOtherDraw &&
+                               (before.farDepth == box.nearDepth || before.farDepth + depthSlack < box.nearDepth);
+            if (!again) return keepTest();
+            coverAgain->push_back({i, earlier,
+                                   DrawClip{std::max(before.minX, box.minX), std::max(before.minY, box.minY),
+                                            std::min(before.maxX, box.maxX), std::min(before.maxY, box.maxY)}});
         }
         drawn.push_back(i);
     }

@@ -69,14 +69,25 @@ struct DrawCounts {
 void PlanDraws(const std::vector<DrawBox>& boxes, std::vector<DrawDecision>& plan,
                std::vector<DrawArea>& areas, DrawCounts* counts = nullptr);
 
+// An opaque sprite drawn again, over `clip`, right after the sprite `after`: where the two meet, the
+// depth test would have kept the opaque one's pixels, as near as the other or nearer and drawn first.
+struct CoverAgain {
+    size_t after = 0;
+    size_t sprite = 0;
+    DrawClip clip;
+};
+
 // Whether the depth test can change this frame's picture: whether anything drawn that can show (a
 // planned sprite, particles in view strong enough to change a pixel, text) meets something drawn
 // before it that is as near or nearer somewhere.
 // Things meet when a pixel of the view (viewWidth x viewHeight) has its centre in both. When nothing
 // does, the frame is drawn back to front and the test only costs time. An object with both a sprite
 // and text keeps the test: its text may lie behind its own sprite.
+// With `coverAgain`, a sprite that meets only the opaque sprite drawn just before it (two rooms side
+// by side at one depth, say), at the same depth or behind it, needs no test either: the opaque one
+// is drawn again over where they meet (the list says where; it is emptied first).
 bool DepthTestMatters(const std::vector<DrawBox>& boxes, const std::vector<DrawDecision>& plan, int viewWidth,
-                      int viewHeight);
+                      int viewHeight, std::vector<CoverAgain>* coverAgain = nullptr);
 
 // Whether the unit quad under `mvp` lies inside one of the area's covers, by more than the width of
 // any pixel of a view 400 pixels or more across (then nothing of it shows).

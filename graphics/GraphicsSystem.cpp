@@ -141,7 +141,10 @@ GraphicsSystem::PlanFrame(const std::vector<std::shared_ptr<GameObject>>& object
     const Platform::Rect fitted = FitView(windowSystem->width, windowSystem->height);
     // Decided on what the frame really holds either way, so that a frame drawn unplanned goes
     // through the same rasteriser paths as its planned twin, and the two show the same thing.
-    frameDepthTested = DepthTestMatters(frameBoxes, framePlan, fitted.width, fitted.height);
+    frameDepthTested = DepthTestMatters(frameBoxes, framePlan, fitted.width, fitted.height, &frameCoverAgain);
+    frameCoverSprites.clear();
+    for (const CoverAgain& again : frameCoverAgain)
+        frameCoverSprites.push_back(ComponentOf<Sprite>(objects[again.sprite]));
     if (!planDraws) { // every sprite counts as over the whole view, and none hides another
         for (DrawBox& box : frameBoxes) {
             box.minX = box.minY = -1.0f;
@@ -170,13 +173,14 @@ void GraphicsSystem::DrawPlanned(size_t index, Sprite& sprite, mat4 projection, 
         sprite.Draw(projection, view);
         return;
     }
-    auto drawWithin = [&](const PixelRect& rect, bool unblended) {
+    auto drawWithin = [&](const PixelRect& rect, bool unblended, Sprite& which) {
         const bool scissored = ScissorTo(rect);
-        sprite.Draw(projection, view, frameDepthTested, unblended);
+        which.Draw(projection, view, frameDepthTested, unblended);
         if (scissored) glDisable(GL_SCISSOR_TEST);
     };
     const DrawArea& area = frameAreas[index];
-    for (int piece = 0; piece < area.pieceCount; ++piece) drawWithin(PixelsAround(area.pieces[piece]), false);
+    for (int piece = 0; piece < area.pieceCount; ++piece)
+        drawWithin(PixelsAround(area.pieces[piece]), false, sprite);
     if (area.pieceCount == 0) {
         // A see-through picture with plain regions: those all opaque are filled without blending,
         // those all clear not at all, and only the rest is blended.
@@ -187,9 +191,13 @@ void GraphicsSystem::DrawPlanned(size_t index, Sprite& sprite, mat4 projection, 
         framePlainRects.clear();
         for (const PlainClip& clip : framePlainClips) framePlainRects.push_back({PixelsWithin(clip), clip.opaque});
         SplitArea(PixelsAround(area), framePlainRects, frameUnblended, frameBlended);
-        for (const PixelRect& rect : frameUnblended) drawWithin(rect, true);
-        for (const PixelRect& rect : frameBlended) drawWithin(rect, false);
+        for (const PixelRect& rect : frameUnblended) drawWithin(rect, true, sprite);
+        for (const PixelRect& rect : frameBlended) drawWithin(rect, false, sprite);
     }
+    // The opaque sprite drawn just before, over where the depth test would have kept it.
+    for (size_t k = 0; k < frameCoverAgain.size(); ++k)
+        if (frameCoverAgain[k].after == index && frameCoverSprites[k])
+            drawWithin(PixelsAround(frameCoverAgain[k].clip), false, *frameCoverSprites[k]);
 }
 
 DrawClip GraphicsSystem::InPixels(const DrawClip& clip) const {

@@ -120,6 +120,9 @@ private:
     std::vector<DrawBox> frameBoxes;
     std::vector<DrawDecision> framePlan;
     std::vector<DrawArea> frameAreas;
+    // Opaque sprites drawn again after the next one (DepthTestMatters), and those sprites.
+    std::vector<CoverAgain> frameCoverAgain;
+    std::vector<std::shared_ptr<Sprite>> frameCoverSprites;
     std::vector<PlainClip> framePlainClips; // scratch of DrawPlanned
     std::vector<std::pair<PixelRect, bool>> framePlainRects;
     std::vector<PixelRect> frameUnblended, frameBlended;

@@ -140,6 +140,36 @@ TEST(DrawPlan, DepthTestMattersOnlyWhereOrderAndDepthDisagree) {
     for (const Case& c : cases) EXPECT_EQ(DepthTestMatters(c.boxes, c.plan, 1920, 1080), c.matters);
 }
 
+// A sprite that meets only the opaque sprite drawn just before it, at its depth or behind it, goes
+// without the test: the opaque one is drawn again where they meet, as the test would have kept it.
+TEST(DrawPlan, AnOpaqueSpriteDrawnAgainStandsInForTheDepthTest) {
+    using D = DrawDecision;
+    std::vector<CoverAgain> again;
+    auto matters = [&](const std::vector<DrawBox>& boxes) {
+        return DepthTestMatters(boxes, std::vector<D>(boxes.size(), D::Draw), 1920, 1080, &again);
+    };
+    // Two rooms side by side at one depth, sharing a column of pixels.
+    EXPECT_FALSE(matters({Box(-1, 0.002f, 0.5f, true), Box(0, 1, 0.5f, true)}));
+    ASSERT_EQ(again.size(), 1u);
+    EXPECT_EQ(again[0].after, 1u);
+    EXPECT_EQ(again[0].sprite, 0u);
+    EXPECT_FLOAT_EQ(again[0].clip.minX, 0.0f);
+    EXPECT_FLOAT_EQ(again[0].clip.maxX, 0.002f);
+    // Behind a nearer one drawn first.
+    EXPECT_FALSE(matters({Box(-1, 1, 0.1f, true), Box(-0.5f, 0.5f, 0.5f, false)}));
+    EXPECT_EQ(again.size(), 1u);
+    // The test stays, and nothing is drawn again, when the first is see-through, has particles, is
+    // a hair farther without being level, or something is drawn in between.
+    for (const std::vector<DrawBox>& boxes :
+         {std::vector<DrawBox>{Box(-1, 0.002f, 0.5f, false), Box(0, 1, 0.5f, true)},
+          std::vector<DrawBox>{Box(-1, 0.002f, 0.5f, true, Particles), Box(0, 1, 0.5f, true)},
+          std::vector<DrawBox>{Box(-1, 0.002f, 0.5f, true), Box(0, 1, 0.5f - 1e-6f, true)},
+          std::vector<DrawBox>{Box(-1, 0.002f, 0.5f, true), Box(-0.9f, -0.8f, 0.4f, false), Box(0, 1, 0.5f, true)}}) {
+        EXPECT_TRUE(matters(boxes));
+        EXPECT_TRUE(again.empty());
+    }
+}
+
 // A see-through picture is cut into what needs no blending: the regions are disjoint, each holds
 // only texels of its kind, and no region is left out for want of room among the first ones.
 TEST(DrawPlan, PlainRegionsHoldOnlyTheirKindOfTexel) {
