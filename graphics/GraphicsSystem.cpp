@@ -261,6 +261,9 @@ void GraphicsSystem::RenderFrame(bool editorView, const std::function<void(mat4,
     view = baseView * CameraMatrix(editorView);
     drawCounts = {}; // a scene that plans its frame fills them in; particles count as they draw
     if (drawScene) drawScene(projection, view);
+    // Drawn again this frame only: a later frame that is not planned must not find them.
+    frameCoverAgain.clear();
+    frameCoverSprites.clear();
     if (renderContext) {
         depthFramebuffer.Finish();
         glEnable(GL_DEPTH_TEST);
