@@ -214,8 +214,9 @@ bool DepthTestMatters(const std::vector<DrawBox>& boxes, const std::vector<DrawD
             // Drawn first, opaque, as near or nearer: with nothing drawn in between, drawing it again
             // after this sprite where they meet gives what the test would. Equal depths are exactly
             // equal on the GPU too (the same depth row of the matrices), nearer ones by a margin.
+            // (Drawn with nothing else, the one before is a planned sprite.)
             const bool again = coverAgain && sprite && !box.hasOtherDraw && earlier == drawn.back() &&
-                               plan[earlier] == DrawDecision::Draw && before.opaque && !before.hasOtherDraw &&
+                               before.opaque && !before.hasOtherDraw &&
                                (before.farDepth == box.nearDepth || before.farDepth + depthSlack < box.nearDepth);
             if (!again) return keepTest();
             coverAgain->push_back({i, earlier,
@@ -430,7 +431,7 @@ DrawBox BoxOf(const GameObject& object, const mat4& projectionView) {
     vec3 low, high;
     vec2 shownZ;
     std::shared_ptr<ParticleEmitter> particles = object.GetComponent<ParticleEmitter>();
-    if (particles && particles->LiveBounds(low, high, &shownZ)) {
+    if (particles && particles->LiveBounds(low, high, shownZ)) {
         // Those too faint to change a pixel are left out: how far they lie cannot show.
         if (shownZ.x <= shownZ.y) {
             const vec4 ends[2] = {{low.x, low.y, shownZ.x, 1}, {low.x, low.y, shownZ.y, 1}};

@@ -206,13 +206,13 @@ void ParticleEmitter::SortByAlpha(size_t changed) {
     particles.insert(particles.begin() + static_cast<std::ptrdiff_t>(target), newcomer);
 }
 
-bool ParticleEmitter::LiveBounds(vec3& low, vec3& high, vec2* shownZ) const {
+bool ParticleEmitter::LiveBounds(vec3& low, vec3& high, vec2& shownZ) const {
     bool any = false;
-    if (shownZ) *shownZ = {std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity()};
+    shownZ = {std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity()};
     for (const Particle& p : particles) {
         if (!p.active) continue;
-        if (shownZ && p.alpha > faintestVisibleAlpha)
-            *shownZ = {std::min(shownZ->x, p.position.z), std::max(shownZ->y, p.position.z)};
+        if (p.alpha > faintestVisibleAlpha)
+            shownZ = {std::min(shownZ.x, p.position.z), std::max(shownZ.y, p.position.z)};
         // Half the diagonal reaches every corner at any rotation.
         const float reach = 0.5f * std::sqrt(p.scale.x * p.scale.x + p.scale.y * p.scale.y);
         const vec3 a{p.position.x - reach, p.position.y - reach, p.position.z};

@@ -56,7 +56,7 @@ public:
     // The world-space box holding every live particle's quad, however turned; false when none is live.
     // `shownZ` gets the lowest (x) and highest (y) z of those strong enough to change a pixel (alpha
     // above faintestVisibleAlpha); x is above y when none is.
-    bool LiveBounds(vec3& low, vec3& high, vec2* shownZ = nullptr) const;
+    bool LiveBounds(vec3& low, vec3& high, vec2& shownZ) const;
     // Drops every particle; the pool keeps room for `maxCount`.
     void ResetEmitter();
 

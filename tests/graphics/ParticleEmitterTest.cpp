@@ -57,13 +57,13 @@ TEST_F(Emitter, FaintParticlesCountForTheBoxNotForWhatShows) {
     emitter->particles = {faint, strong};
     vec3 low, high;
     vec2 shown;
-    ASSERT_TRUE(emitter->LiveBounds(low, high, &shown));
+    ASSERT_TRUE(emitter->LiveBounds(low, high, shown));
     EXPECT_EQ(low.z, 1.0f);
     EXPECT_GT(high.x, 50.0f);
     EXPECT_EQ(shown.x, 3.0f);
     EXPECT_EQ(shown.y, 3.0f);
     emitter->particles = {faint};
-    ASSERT_TRUE(emitter->LiveBounds(low, high, &shown));
+    ASSERT_TRUE(emitter->LiveBounds(low, high, shown));
     EXPECT_GT(shown.x, shown.y) << "nothing strong enough to show";
 }
 
