@@ -125,18 +125,21 @@ public:
     Floor& operator=(const Floor&) = delete;
 
     // One frame of it, in milliseconds; the game's drawing state is left as the game sets it.
-    double Frame(bool rgbaOrder = false) {
+    // Copied: the quad as the game would have it drawn; Shaded: from the RGBA-ordered texture;
+    // None: the clear and the swap alone, what every frame pays before it draws anything.
+    enum class Quad { Copied, Shaded, None };
+    double Frame(Quad quad = Quad::Copied) {
         glViewport(0, 0, windowSystem->width, windowSystem->height);
         glDisable(GL_BLEND);
         glDisable(GL_DEPTH_TEST);
         glUseProgram(program);
-        glBindTexture(GL_TEXTURE_2D, rgbaOrder ? rgbaTexture : texture);
+        glBindTexture(GL_TEXTURE_2D, quad == Quad::Shaded ? rgbaTexture : texture);
         glBindBuffer(GL_ARRAY_BUFFER, buffer);
         glEnableVertexAttribArray(0);
         glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 0, nullptr);
         const Clock::time_point start = Clock::now();
         glClear(GL_COLOR_BUFFER_BIT);
-        glDrawArrays(GL_TRIANGLES, 0, 6);
+        if (quad != Quad::None) glDrawArrays(GL_TRIANGLES, 0, 6);
         Platform::SwapWindow(windowSystem->hwnd);
         const double ms = Milliseconds(Clock::now() - start);
         glDisableVertexAttribArray(0);
@@ -226,6 +229,7 @@ void ListPlan() {
 struct Figures {
     std::vector<double> frameMs, engineMs, fadeMs, floorMs; // floorMs: one floor frame after each walk frame
     std::vector<double> rgbaFloorMs;                        // the same from the RGBA-ordered texture
+    std::vector<double> bareFloorMs;                        // its clear and swap alone
     size_t tintedCopies = 0;                                // held at the end of the drawn walk
     std::vector<double> mainThreadMs; // the main thread's cpu in each walk frame: update, drawing calls, present
     double loadMs = 0;
@@ -263,7 +267,8 @@ Figures Walk(GameHarness& game, Floor& floor, int level) {
         f.frameMs.push_back(Milliseconds(Clock::now() - start));
         f.mainThreadMs.push_back(ThreadCpuMilliseconds() - threadStart);
         f.floorMs.push_back(floor.Frame());
-        f.rgbaFloorMs.push_back(floor.Frame(true));
+        f.rgbaFloorMs.push_back(floor.Frame(Floor::Quad::Shaded));
+        f.bareFloorMs.push_back(floor.Frame(Floor::Quad::None));
         if (std::getenv("BENCH_TRACE"))
             std::printf("  frame %d: %.1f ms, floor %.1f ms, %d sprites drawn, %.2f screens\n", frame,
                         f.frameMs.back(), f.floorMs.back(), graphicsSystem->drawCounts.drawn,
@@ -323,6 +328,14 @@ void Report(const char* name, const Figures& f) {
     std::printf("  the floor's quad from an RGBA-ordered texture, which the rasteriser cannot copy: %.1f ms "
                 "(median frame %.2f x that)\n",
                 rgbaFloorMs, Percentile(f.frameMs, 0.5) / rgbaFloorMs);
+    // The best planning alone could reach: every pixel the walk fills copied at the floor's rate, and
+    // nothing else that the floor does not also pay.
+    const double bareMs = Percentile(f.bareFloorMs, 0.5);
+    const double screens = f.counts.screens / frames;
+    const double copiedMs = bareMs + screens * std::max(0.0, floorMs - bareMs);
+    std::printf("  the floor's clear and swap alone: %.1f ms; the walk's %.2f screens all copied at the floor's "
+                "rate would take %.1f ms (%.2f x floor)\n",
+                bareMs, screens, copiedMs, copiedMs / floorMs);
     std::printf("  %zu pictures drawn from tinted copies at the end of the walk\n", f.tintedCopies);
     if (!f.fadeMs.empty())
         std::printf("  before the walk, %zu frames of fade from black: median %.1f ms\n", f.fadeMs.size(),
